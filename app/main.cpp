@@ -1,0 +1,25 @@
+#include "core/cvimage.h"
+#include "providers/cvimageprovider.h"
+#include "providers/cvstitchprovider.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QUrl>
+#include <QtQml>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QGuiApplication app(argc, argv);
+
+    qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
+
+    QQmlApplicationEngine engine;
+    engine.addImageProvider(QStringLiteral("cv"), new CvImageProvider);
+    engine.addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return -1;
+
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+#include "core/export.h"
+
+#include <QSaveFile>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <vector>
+
+QString exportFolder;
+
+bool exportImage(const cv::Mat &image, const QString &stem)
+{
+    // An empty folder would put the file into the file-system root.
+    if (image.empty() || exportFolder.isEmpty())
+        return false;
+    std::vector<uchar> png;
+    try {
+        cv::Mat bgr;
+        cv::cvtColor(image, bgr, cv::COLOR_RGB2BGR);
+        if (!cv::imencode(".png", bgr, png))
+            return false;
+    } catch (const cv::Exception &) {
+        return false;
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    // A temporary file beside the target, renamed on commit: an interrupted export never leaves
+    // a truncated PNG under the final name.
+    QSaveFile file(exportFolder + QLatin1Char('/') + stem + QLatin1String(".png"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = qint64(png.size());
+    // Left uncommitted, the temporary file is discarded.
+    if (file.write(reinterpret_cast<const char *>(png.data()), size) != size)
+        return false;
+    return file.commit();
+}

@@ -1,0 +1,40 @@
+#include "core/imageoptions.h"
+
+namespace {
+enum OptionKey { CropKey, PaddingKey, MaxWidthKey };
+}
+
+const QStringList optionKeys = {QStringLiteral("crop"), QStringLiteral("padding"),
+                                QStringLiteral("maxWidth")};
+
+ImageOptions parseOptions(const QString &descriptor)
+{
+    ImageOptions options;
+    // Only the text between the first and the second '#' holds options.
+    const QStringList parts = descriptor.split(QLatin1Char('#'));
+    options.index = parts.first().toInt(nullptr, 10);
+    if (parts.size() < 2)
+        return options;
+
+    for (const QString &item : parts.at(1).split(QLatin1Char('&'))) {
+        const QStringList pieces = item.split(QLatin1Char('='));
+        // A key without "=" has no value: its field keeps what it had.
+        if (pieces.size() < 2)
+            continue;
+        const QString &value = pieces.at(1);
+        switch (optionKeys.indexOf(pieces.first())) {
+        case CropKey:
+            options.crop = value == QLatin1String("1");
+            break;
+        case PaddingKey:
+            options.padding = value.toInt(nullptr, 10);
+            break;
+        case MaxWidthKey:
+            options.maxWidth = value.toInt(nullptr, 10);
+            break;
+        default:
+            break;
+        }
+    }
+    return options;
+}

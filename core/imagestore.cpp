@@ -1,0 +1,78 @@
+#include "core/imagestore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QUrl>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <vector>
+
+namespace {
+// A lookup only copies a matrix header under the lock; the pixels it shares stay valid after
+// the vector has moved its entries.
+QMutex storeMutex;
+std::vector<cv::Mat> store;
+} // namespace
+
+int appendStoredImage(const cv::Mat &image)
+{
+    QMutexLocker locker(&storeMutex);
+    store.push_back(image);
+    return int(store.size()) - 1;
+}
+
+cv::Mat storedImage(int index)
+{
+    QMutexLocker locker(&storeMutex);
+    if (index < 0 || size_t(index) >= store.size())
+        return {};
+    return store[size_t(index)];
+}
+
+int storedImageCount()
+{
+    QMutexLocker locker(&storeMutex);
+    return int(store.size());
+}
+
+QString localPathFromUrl(const QVariant &url)
+{
+    const QUrl parsed = url.userType() == QMetaType::QUrl ? url.toUrl() : QUrl(url.toString());
+    return parsed.isLocalFile() ? parsed.toLocalFile() : QString();
+}
+
+cv::Mat readImageFile(const QString &path)
+{
+    // Directories, devices, pipes, dangling links and link loops are refused before reading.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Reading through Qt keeps non-ASCII paths working on every platform.
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return {};
+    try {
+        const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
+        cv::Mat image = cv::imdecode(encoded, cv::IMREAD_COLOR);
+        if (image.empty())
+            return {};
+        cv::cvtColor(image, image, cv::COLOR_BGR2RGB);
+        return image;
+    } catch (const cv::Exception &) {
+        // The decoder throws, rather than failing, for headers beyond its pixel limit.
+        return {};
+    } catch (const std::bad_alloc &) {
+        return {};
+    }
+}
+
+int importImage(const QVariant &url)
+{
+    const cv::Mat image = readImageFile(localPathFromUrl(url));
+    return image.empty() ? -1 : appendStoredImage(image);
+}

@@ -1,0 +1,114 @@
+#include "core/processimage.h"
+
+#include "core/export.h"
+#include "core/imageoptions.h"
+#include "core/imagestore.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+// Side of both box blurs, aperture of the Sobel operator and ratio of the two edge thresholds.
+constexpr int kernelSize = 5;
+constexpr double lowThreshold = 60.0;
+
+void detectEdges(cv::Mat &work)
+{
+    const cv::Size kernel(kernelSize, kernelSize);
+    cv::cvtColor(work, work, cv::COLOR_RGB2GRAY);
+    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
+    cv::Canny(work, work, lowThreshold, lowThreshold * kernelSize, kernelSize, false);
+    // The second blur widens the edges into bands so that nearby edges merge into one region.
+    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
+}
+
+cv::Mat cropToObject(const cv::Mat &source, int padding, int maxWidth)
+{
+    if (maxWidth <= 0)
+        return {};
+    cv::Mat work = source.clone();
+    detectEdges(work);
+    std::vector<std::vector<cv::Point>> contours;
+    std::vector<cv::Vec4i> hierarchy;
+    cv::findContours(work, contours, hierarchy, cv::RETR_TREE, cv::CHAIN_APPROX_SIMPLE,
+                     cv::Point(0, 0));
+    work.release();
+
+    const cv::Rect region = paddedRegion(largestContourBox(contours), padding, source.size());
+    if (region.empty())
+        return {};
+    const int height = scaledHeight(region.size(), maxWidth);
+    if (height <= 0)
+        return {};
+    const cv::Mat cutOut = source(region).clone();
+    cv::Mat scaled;
+    cv::resize(cutOut, scaled, cv::Size(maxWidth, height), 0, 0, cv::INTER_LINEAR);
+    return scaled;
+}
+} // namespace
+
+cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours)
+{
+    cv::Rect box;
+    // Kept truncated on purpose: a later contour between the truncated and the exact best
+    // area still wins, which decides ties between half-pixel areas in favour of the later one.
+    int bestArea = 0;
+    for (const auto &contour : contours) {
+        const double area = cv::contourArea(contour, false);
+        if (area > bestArea) {
+            box = cv::boundingRect(contour);
+            bestArea = int(area);
+        }
+    }
+    return box;
+}
+
+cv::Rect paddedRegion(const cv::Rect &box, int padding, const cv::Size &imageSize)
+{
+    // 64-bit arithmetic: any 32-bit padding grows or shrinks the box without overflow.
+    const int64_t p = padding;
+    const int64_t left = std::max<int64_t>(int64_t(box.x) - p, 0);
+    const int64_t top = std::max<int64_t>(int64_t(box.y) - p, 0);
+    const int64_t right = std::min<int64_t>(int64_t(box.x) + box.width + p, imageSize.width);
+    const int64_t bottom = std::min<int64_t>(int64_t(box.y) + box.height + p, imageSize.height);
+    if (right <= left || bottom <= top)
+        return {};
+    return cv::Rect(int(left), int(top), int(right - left), int(bottom - top));
+}
+
+int scaledHeight(const cv::Size &cutOut, int maxWidth)
+{
+    if (cutOut.width <= 0 || maxWidth <= 0)
+        return 0;
+    const double height = cutOut.height * (double(maxWidth) / cutOut.width);
+    if (height < 1.0 || height * maxWidth > maxImagePixels)
+        return 0;
+    return int(height);
+}
+
+cv::Mat processImage(const QString &descriptor, bool save, bool *written)
+{
+    if (written)
+        *written = false;
+    const ImageOptions options = parseOptions(descriptor);
+    const cv::Mat source = storedImage(options.index);
+    if (source.empty())
+        return {};
+    cv::Mat result;
+    try {
+        result = options.crop ? cropToObject(source, options.padding, options.maxWidth)
+                              : source.clone();
+    } catch (const cv::Exception &) {
+        return {};
+    } catch (const std::bad_alloc &) {
+        return {};
+    }
+    if (save && !result.empty()) {
+        const bool ok = exportImage(result, QString::number(options.index));
+        if (written)
+            *written = ok;
+    }
+    return result;
+}

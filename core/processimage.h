@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <opencv2/core.hpp>
+
+#include <vector>
+
+// Results of more pixels than OpenCV's own decoder accepts are refused, not allocated.
+constexpr double maxImagePixels = double(1 << 30);
+
+// The processed image a descriptor asks for: the stored image as it is, or, with crop, the
+// object found by edge detection, grown by the padding and scaled to maxWidth wide. Always a
+// fresh, gapless 8-bit RGB buffer, or an empty image when the descriptor yields no picture.
+// With save set the result is also exported; written, when given, tells whether it was.
+cv::Mat processImage(const QString &descriptor, bool save, bool *written = nullptr);
+
+// The bounding box of the contour with the largest area, (0, 0, 0, 0) when none has an area.
+cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours);
+// The box grown by padding on every side and clipped to the image; empty when nothing is left.
+cv::Rect paddedRegion(const cv::Rect &box, int padding, const cv::Size &imageSize);
+// The height of a cut-out scaled to maxWidth wide, or 0 when it cannot be scaled.
+int scaledHeight(const cv::Size &cutOut, int maxWidth);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QVariant>
+#include <opencv2/core.hpp>
+
+// Left and right side by side at the left image's height; the right image is stretched or
+// squeezed vertically to it. Empty when either is empty or the two cannot be joined.
+cv::Mat joinPair(const cv::Mat &left, cv::Mat right);
+
+// Processes two descriptors (a list of at least two texts), joins them and exports the pair as
+// "<left index>_<right index>.png". Returns whether the file was written.
+bool saveStitched(const QVariant &uris);
