@@ -14,40 +14,39 @@ namespace {
 constexpr int kernelSize = 5;
 constexpr double lowThreshold = 60.0;
 
-void detectEdges(cv::Mat &work)
-{
-    const cv::Size kernel(kernelSize, kernelSize);
-    cv::cvtColor(work, work, cv::COLOR_RGB2GRAY);
-    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
-    cv::Canny(work, work, lowThreshold, lowThreshold * kernelSize, kernelSize, false);
-    // The second blur widens the edges into bands so that nearby edges merge into one region.
-    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
-}
-
 cv::Mat cropToObject(const cv::Mat &source, int padding, int maxWidth)
 {
     if (maxWidth <= 0)
         return {};
-    cv::Mat work = source.clone();
-    detectEdges(work);
-    std::vector<std::vector<cv::Point>> contours;
-    std::vector<cv::Vec4i> hierarchy;
-    cv::findContours(work, contours, hierarchy, cv::RETR_TREE, cv::CHAIN_APPROX_SIMPLE,
-                     cv::Point(0, 0));
-    work.release();
-
-    const cv::Rect region = paddedRegion(largestContourBox(contours), padding, source.size());
+    const cv::Rect region = paddedRegion(detectObjectBox(source), padding, source.size());
     if (region.empty())
         return {};
     const int height = scaledHeight(region.size(), maxWidth);
     if (height <= 0)
         return {};
-    const cv::Mat cutOut = source(region).clone();
+    // Scaling straight from the region reads the same pixels as a copy of it would.
     cv::Mat scaled;
-    cv::resize(cutOut, scaled, cv::Size(maxWidth, height), 0, 0, cv::INTER_LINEAR);
+    cv::resize(source(region), scaled, cv::Size(maxWidth, height), 0, 0, cv::INTER_LINEAR);
     return scaled;
 }
 } // namespace
+
+cv::Rect detectObjectBox(const cv::Mat &source)
+{
+    cv::Mat work;
+    const cv::Size kernel(kernelSize, kernelSize);
+    cv::cvtColor(source, work, cv::COLOR_RGB2GRAY);
+    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
+    cv::Canny(work, work, lowThreshold, lowThreshold * kernelSize, kernelSize, false);
+    // The second blur widens the edges into bands, so that nearby edges merge into one region
+    // and every non-zero pixel of a band belongs to it.
+    cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
+    std::vector<std::vector<cv::Point>> contours;
+    std::vector<cv::Vec4i> hierarchy;
+    cv::findContours(work, contours, hierarchy, cv::RETR_TREE, cv::CHAIN_APPROX_SIMPLE,
+                     cv::Point(0, 0));
+    return largestContourBox(contours);
+}
 
 cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours)
 {

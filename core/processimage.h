@@ -14,6 +14,8 @@ constexpr double maxImagePixels = double(1 << 30);
 // With save set the result is also exported; written, when given, tells whether it was.
 cv::Mat processImage(const QString &descriptor, bool save, bool *written = nullptr);
 
+// The bounding box of the largest region of edges in an RGB image (stored pixel coordinates).
+cv::Rect detectObjectBox(const cv::Mat &source);
 // The bounding box of the contour with the largest area, (0, 0, 0, 0) when none has an area.
 cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours);
 // The box grown by padding on every side and clipped to the image; empty when nothing is left.

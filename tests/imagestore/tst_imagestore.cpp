@@ -1,0 +1,224 @@
+#include "core/imagestore.h"
+#include "support/testimages.h"
+
+#include <QtTest>
+#include <opencv2/imgcodecs.hpp>
+
+#include <functional>
+
+using MakeUrl = std::function<QVariant(const QString &folder)>;
+Q_DECLARE_METATYPE(MakeUrl)
+
+namespace {
+QByteArray encoded(const char *extension, const cv::Mat &fileOrder)
+{
+    std::vector<uchar> bytes;
+    cv::imencode(extension, fileOrder, bytes);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
+}
+
+// A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
+QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
+{
+    const QByteArray jpeg = encoded(".jpg", fileOrder);
+    const QByteArray payload = QByteArray("Exif\0\0", 6) +
+                               QByteArray::fromHex("49492a0008000000"     // TIFF header, LE
+                                                   "0100"                 // one entry
+                                                   "120103000100000006000000" // orientation 6
+                                                   "00000000");           // no next IFD
+    QByteArray app1 = QByteArray::fromHex("ffe1");
+    const int length = payload.size() + 2;
+    app1.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+// A BMP header that declares 100000 by 100000 pixels, beyond the decoder's limit.
+QByteArray bmpBomb()
+{
+    QByteArray header = QByteArray::fromHex("424d") + QByteArray(52, '\0');
+    auto put32 = [&header](int offset, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            header[offset + i] = char((value >> (8 * i)) & 0xff);
+    };
+    put32(2, 54);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 100000);
+    put32(22, 100000);
+    header[26] = 1;
+    header[28] = 24;
+    return header;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class TestImageStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
+    void storeHandsOutIndices();
+    void decodedForms_data();
+    void decodedForms();
+    void orientationTag();
+    void awkwardNames_data();
+    void awkwardNames();
+    void refused_data();
+    void refused();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void TestImageStore::storeHandsOutIndices()
+{
+    const int first = storedImageCount();
+    const cv::Mat a = plainImage(3, 2, {1, 2, 3});
+    QCOMPARE(appendStoredImage(a), first);
+    QCOMPARE(appendStoredImage(a), first + 1);
+    QCOMPARE(storedImageCount(), first + 2);
+    QVERIFY(samePixels(storedImage(first + 1), a));
+    QVERIFY(storedImage(-1).empty());
+    QVERIFY(storedImage(first + 2).empty());
+}
+
+void TestImageStore::decodedForms_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<cv::Vec3b>("firstPixel");
+
+    cv::Mat bgr(4, 6, CV_8UC3, cv::Scalar(255, 0, 0)); // pure blue in file order
+    bgr.at<cv::Vec3b>(0, 1) = cv::Vec3b(0, 0, 255);     // pure red
+    QTest::newRow("colour: blue stored as RGB") << "colour.png" << encoded(".png", bgr)
+                                                << cv::Vec3b(0, 0, 255);
+    QTest::newRow("grey: three equal channels")
+        << "grey.png" << encoded(".png", cv::Mat(4, 6, CV_8UC1, cv::Scalar(77)))
+        << cv::Vec3b(77, 77, 77);
+    QTest::newRow("alpha dropped")
+        << "alpha.png" << encoded(".png", cv::Mat(4, 6, CV_8UC4, cv::Scalar(10, 20, 30, 0)))
+        << cv::Vec3b(30, 20, 10);
+    QTest::newRow("16-bit reduced to 8")
+        << "deep.png" << encoded(".png", cv::Mat(4, 6, CV_16UC3, cv::Scalar(0x1000, 0x8000, 0xff00)))
+        << cv::Vec3b(0xff, 0x80, 0x10);
+    QTest::newRow("bmp") << "plain.bmp" << encoded(".bmp", bgr) << cv::Vec3b(0, 0, 255);
+    QTest::newRow("named unlike its format") << "really-a-png.jpg" << encoded(".png", bgr)
+                                             << cv::Vec3b(0, 0, 255);
+}
+
+void TestImageStore::decodedForms()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString path = m_folder.filePath(name);
+    writeFile(path, bytes);
+    const int count = storedImageCount();
+    const int index = importImage(QUrl::fromLocalFile(path));
+    QCOMPARE(index, count);
+    const cv::Mat stored = storedImage(index);
+    QCOMPARE(stored.type(), CV_8UC3);
+    QCOMPARE(stored.size(), cv::Size(6, 4));
+    QTEST(stored.at<cv::Vec3b>(0, 0), "firstPixel");
+}
+
+void TestImageStore::orientationTag()
+{
+    // Left half red, right half blue in the file; shown upright the red half is on top.
+    cv::Mat bgr(20, 40, CV_8UC3, cv::Scalar(255, 0, 0));
+    bgr.colRange(0, 20).setTo(cv::Scalar(0, 0, 255));
+    const QString path = m_folder.filePath(QStringLiteral("turned.jpg"));
+    writeFile(path, jpegTurnedClockwise(bgr));
+    const cv::Mat stored = storedImage(importImage(QUrl::fromLocalFile(path)));
+    QCOMPARE(stored.size(), cv::Size(20, 40));
+    const cv::Vec3b top = stored.at<cv::Vec3b>(5, 10), bottom = stored.at<cv::Vec3b>(34, 10);
+    QVERIFY2(top[0] > 200 && top[2] < 60, "red on top");
+    QVERIFY2(bottom[2] > 200 && bottom[0] < 60, "blue below");
+}
+
+void TestImageStore::awkwardNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("asText");
+    const QStringList names = {QStringLiteral("a b.png"), QStringLiteral("a#b.png"),
+                               QStringLiteral("100%25 a%b.png"), QStringLiteral("übersicht ñ 漢.png"),
+                               QStringLiteral("[x]?&=;+.png"), QStringLiteral(".hidden")};
+    for (const QString &name : names) {
+        QTest::newRow(qPrintable(name + " as url")) << name << false;
+        QTest::newRow(qPrintable(name + " as text")) << name << true;
+    }
+}
+
+void TestImageStore::awkwardNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, asText);
+    const cv::Mat picture = plainImage(5, 3, {200, 100, 50});
+    const QString path = writeImageFile(m_folder.path(), name + QStringLiteral(".png"), picture);
+    QVERIFY(!path.isEmpty());
+    const QUrl url = QUrl::fromLocalFile(path);
+    // QML hands a dropped URL over as its human-readable text.
+    const QVariant dropped = asText ? QVariant(url.toString()) : QVariant(url);
+    QCOMPARE(localPathFromUrl(dropped), path);
+    const int index = importImage(dropped);
+    QVERIFY(index >= 0);
+    QVERIFY(samePixels(storedImage(index), picture));
+}
+
+void TestImageStore::refused_data()
+{
+    QTest::addColumn<MakeUrl>("make");
+
+    auto file = [](const QByteArray &bytes) {
+        return [bytes](const QString &folder) {
+            const QString path = folder + QStringLiteral("/file.png");
+            writeFile(path, bytes);
+            return QVariant(QUrl::fromLocalFile(path));
+        };
+    };
+    const QByteArray png = encoded(".png", cv::Mat(64, 64, CV_8UC3, cv::Scalar(1, 2, 3)));
+    QTest::newRow("missing file") << MakeUrl(
+        [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder + "/none.png")); });
+    QTest::newRow("empty file") << MakeUrl(file(QByteArray()));
+    QTest::newRow("text named png")
+        << MakeUrl(file("not an image at all\n"));
+    QTest::newRow("png cut short")
+        << MakeUrl(file(png.left(png.size() / 3)));
+    QTest::newRow("header beyond the pixel limit")
+        << MakeUrl(file(bmpBomb()));
+    QTest::newRow("directory") << MakeUrl(
+        [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder)); });
+    QTest::newRow("link loop") << MakeUrl([](const QString &folder) {
+        QFile::link(folder + "/loop-b.png", folder + "/loop-a.png");
+        QFile::link(folder + "/loop-a.png", folder + "/loop-b.png");
+        return QVariant(QUrl::fromLocalFile(folder + "/loop-a.png"));
+    });
+    QTest::newRow("not a local file URL") << MakeUrl(
+        [](const QString &) { return QVariant(QStringLiteral("http://example.invalid/a.png")); });
+    QTest::newRow("bare path, no URL") << MakeUrl(
+        [png](const QString &folder) {
+            writeFile(folder + "/bare.png", png);
+            return QVariant(folder + "/bare.png");
+        });
+    QTest::newRow("empty") << MakeUrl(
+        [](const QString &) { return QVariant(); });
+}
+
+void TestImageStore::refused()
+{
+    QFETCH(MakeUrl, make);
+    QTemporaryDir folder;
+    const QVariant url = make(folder.path());
+    const int count = storedImageCount();
+    QCOMPARE(importImage(url), -1);
+    QCOMPARE(storedImageCount(), count);
+}
+
+QTEST_APPLESS_MAIN(TestImageStore)
+#include "tst_imagestore.moc"

@@ -1,0 +1,74 @@
+#include "support/testimages.h"
+
+#include "core/imagestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <vector>
+
+cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb)
+{
+    return cv::Mat(height, width, CV_8UC3, cv::Scalar(rgb[0], rgb[1], rgb[2]));
+}
+
+cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3b &background,
+                    const cv::Vec3b &foreground)
+{
+    cv::Mat image = plainImage(size.width, size.height, background);
+    image(object).setTo(cv::Scalar(foreground[0], foreground[1], foreground[2]));
+    return image;
+}
+
+int storeImage(const cv::Mat &rgb)
+{
+    return appendStoredImage(rgb.clone());
+}
+
+QString descriptor(int index, bool crop, int padding, int maxWidth)
+{
+    return QStringLiteral("%1#crop=%2&padding=%3&maxWidth=%4")
+        .arg(index)
+        .arg(crop ? 1 : 0)
+        .arg(padding)
+        .arg(maxWidth);
+}
+
+QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb)
+{
+    cv::Mat bgr;
+    if (rgb.channels() == 3)
+        cv::cvtColor(rgb, bgr, cv::COLOR_RGB2BGR);
+    else if (rgb.channels() == 4)
+        cv::cvtColor(rgb, bgr, cv::COLOR_RGBA2BGRA);
+    else
+        bgr = rgb;
+    const QString path = QDir(folder).filePath(name);
+    std::vector<uchar> bytes;
+    const QByteArray suffix = '.' + QFileInfo(name).suffix().toLatin1();
+    if (!cv::imencode(suffix.constData(), bgr, bytes))
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
+    return path;
+}
+
+cv::Mat readPng(const QString &path)
+{
+    cv::Mat image = cv::imread(QFile::encodeName(path).toStdString(), cv::IMREAD_UNCHANGED);
+    if (image.type() == CV_8UC3)
+        cv::cvtColor(image, image, cv::COLOR_BGR2RGB);
+    return image;
+}
+
+bool samePixels(const cv::Mat &a, const cv::Mat &b)
+{
+    if (a.size() != b.size() || a.type() != b.type())
+        return false;
+    return a.empty() || cv::norm(a, b, cv::NORM_INF) == 0;
+}

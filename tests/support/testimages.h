@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <opencv2/core.hpp>
+
+Q_DECLARE_METATYPE(cv::Mat)
+Q_DECLARE_METATYPE(cv::Rect)
+Q_DECLARE_METATYPE(cv::Size)
+Q_DECLARE_METATYPE(cv::Vec3b)
+
+// Generated pictures for the tests. Colours are given in RGB order, as the store holds them.
+cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb);
+// A filled rectangle on a plain background.
+cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3b &background,
+                    const cv::Vec3b &foreground);
+// Stores an RGB image and returns its index.
+int storeImage(const cv::Mat &rgb);
+// The descriptor text for an index and options, as the tiles build it.
+QString descriptor(int index, bool crop, int padding, int maxWidth);
+// Writes an RGB image to a file (the format follows the extension); returns the path.
+QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb);
+// Reads a written file as it is; an 8-bit colour file comes back in RGB order.
+cv::Mat readPng(const QString &path);
+// Exact pixel equality of two images, size and type included.
+bool samePixels(const cv::Mat &a, const cv::Mat &b);
