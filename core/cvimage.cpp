@@ -20,8 +20,8 @@ void CvImage::addImage(const QVariant &image)
 
 void CvImage::setExportFolder(const QVariant &folder)
 {
-    exportFolder = folder.userType() == QMetaType::QUrl ? folder.toUrl().toLocalFile()
-                                                        : folder.toString();
+    exportFolder =
+        folder.userType() == QMetaType::QUrl ? folder.toUrl().toLocalFile() : folder.toString();
 }
 
 bool CvImage::save(const QVariant &uri)

@@ -97,8 +97,8 @@ cv::Mat processImage(const QString &descriptor, bool save, bool *written)
         return {};
     cv::Mat result;
     try {
-        result = options.crop ? cropToObject(source, options.padding, options.maxWidth)
-                              : source.clone();
+        result =
+            options.crop ? cropToObject(source, options.padding, options.maxWidth) : source.clone();
     } catch (const cv::Exception &) {
         return {};
     } catch (const std::bad_alloc &) {

@@ -34,6 +34,7 @@ bool saveStitched(const QVariant &uris)
     const int rightIndex = parseOptions(descriptors.at(1)).index;
     const cv::Mat left = processImage(descriptors.at(0), false);
     const cv::Mat right = processImage(descriptors.at(1), false);
-    const QString stem = QString::number(leftIndex) + QLatin1Char('_') + QString::number(rightIndex);
+    const QString stem =
+        QString::number(leftIndex) + QLatin1Char('_') + QString::number(rightIndex);
     return exportImage(joinPair(left, right), stem);
 }

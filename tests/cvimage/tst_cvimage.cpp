@@ -36,8 +36,7 @@ void TestCvImage::importsInOrder()
     images.addImage(url.toString()); // the same file again: a second entry
     images.addImage(url);
     QCOMPARE(changed.count(), 3);
-    QCOMPARE(images.imageArray(),
-             QVariantList({"image://cv/0", "image://cv/1", "image://cv/2"}));
+    QCOMPARE(images.imageArray(), QVariantList({"image://cv/0", "image://cv/1", "image://cv/2"}));
 }
 
 void TestCvImage::failedImportChangesNothing()

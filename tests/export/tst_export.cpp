@@ -19,7 +19,11 @@ private slots:
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
-    QStringList entries() const { return QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden); }
+    QStringList entries() const
+    {
+        return QDir(m_folder->path())
+            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    }
 };
 
 void TestExport::init()
@@ -83,8 +87,8 @@ void TestExport::failures_data()
     QTest::newRow("folder below a regular file") << "./file.txt" << picture << "1";
     QTest::newRow("name taken by a folder") << "." << picture << "taken";
     // Never the file-system root, whatever the stem.
-    QTest::newRow("empty folder") << "" << picture
-                                  << QStringLiteral("morvick2-%1").arg(QCoreApplication::applicationPid());
+    QTest::newRow("empty folder")
+        << "" << picture << QStringLiteral("morvick2-%1").arg(QCoreApplication::applicationPid());
 }
 
 void TestExport::failures()

@@ -21,11 +21,11 @@ QByteArray encoded(const char *extension, const cv::Mat &fileOrder)
 QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
 {
     const QByteArray jpeg = encoded(".jpg", fileOrder);
-    const QByteArray payload = QByteArray("Exif\0\0", 6) +
-                               QByteArray::fromHex("49492a0008000000"     // TIFF header, LE
-                                                   "0100"                 // one entry
-                                                   "120103000100000006000000" // orientation 6
-                                                   "00000000");           // no next IFD
+    const QByteArray payload =
+        QByteArray("Exif\0\0", 6) + QByteArray::fromHex("49492a0008000000" // TIFF header, LE
+                                                        "0100"             // one entry
+                                                        "120103000100000006000000" // orientation 6
+                                                        "00000000");               // no next IFD
     QByteArray app1 = QByteArray::fromHex("ffe1");
     const int length = payload.size() + 2;
     app1.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
@@ -96,9 +96,9 @@ void TestImageStore::decodedForms_data()
     QTest::addColumn<cv::Vec3b>("firstPixel");
 
     cv::Mat bgr(4, 6, CV_8UC3, cv::Scalar(255, 0, 0)); // pure blue in file order
-    bgr.at<cv::Vec3b>(0, 1) = cv::Vec3b(0, 0, 255);     // pure red
-    QTest::newRow("colour: blue stored as RGB") << "colour.png" << encoded(".png", bgr)
-                                                << cv::Vec3b(0, 0, 255);
+    bgr.at<cv::Vec3b>(0, 1) = cv::Vec3b(0, 0, 255);    // pure red
+    QTest::newRow("colour: blue stored as RGB")
+        << "colour.png" << encoded(".png", bgr) << cv::Vec3b(0, 0, 255);
     QTest::newRow("grey: three equal channels")
         << "grey.png" << encoded(".png", cv::Mat(4, 6, CV_8UC1, cv::Scalar(77)))
         << cv::Vec3b(77, 77, 77);
@@ -106,11 +106,12 @@ void TestImageStore::decodedForms_data()
         << "alpha.png" << encoded(".png", cv::Mat(4, 6, CV_8UC4, cv::Scalar(10, 20, 30, 0)))
         << cv::Vec3b(30, 20, 10);
     QTest::newRow("16-bit reduced to 8")
-        << "deep.png" << encoded(".png", cv::Mat(4, 6, CV_16UC3, cv::Scalar(0x1000, 0x8000, 0xff00)))
+        << "deep.png"
+        << encoded(".png", cv::Mat(4, 6, CV_16UC3, cv::Scalar(0x1000, 0x8000, 0xff00)))
         << cv::Vec3b(0xff, 0x80, 0x10);
     QTest::newRow("bmp") << "plain.bmp" << encoded(".bmp", bgr) << cv::Vec3b(0, 0, 255);
-    QTest::newRow("named unlike its format") << "really-a-png.jpg" << encoded(".png", bgr)
-                                             << cv::Vec3b(0, 0, 255);
+    QTest::newRow("named unlike its format")
+        << "really-a-png.jpg" << encoded(".png", bgr) << cv::Vec3b(0, 0, 255);
 }
 
 void TestImageStore::decodedForms()
@@ -146,9 +147,10 @@ void TestImageStore::awkwardNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("asText");
-    const QStringList names = {QStringLiteral("a b.png"), QStringLiteral("a#b.png"),
-                               QStringLiteral("100%25 a%b.png"), QStringLiteral("übersicht ñ 漢.png"),
-                               QStringLiteral("[x]?&=;+.png"), QStringLiteral(".hidden")};
+    const QStringList names = {
+        QStringLiteral("a b.png"),        QStringLiteral("a#b.png"),
+        QStringLiteral("100%25 a%b.png"), QStringLiteral("übersicht ñ 漢.png"),
+        QStringLiteral("[x]?&=;+.png"),   QStringLiteral(".hidden")};
     for (const QString &name : names) {
         QTest::newRow(qPrintable(name + " as url")) << name << false;
         QTest::newRow(qPrintable(name + " as text")) << name << true;
@@ -186,12 +188,9 @@ void TestImageStore::refused_data()
     QTest::newRow("missing file") << MakeUrl(
         [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder + "/none.png")); });
     QTest::newRow("empty file") << MakeUrl(file(QByteArray()));
-    QTest::newRow("text named png")
-        << MakeUrl(file("not an image at all\n"));
-    QTest::newRow("png cut short")
-        << MakeUrl(file(png.left(png.size() / 3)));
-    QTest::newRow("header beyond the pixel limit")
-        << MakeUrl(file(bmpBomb()));
+    QTest::newRow("text named png") << MakeUrl(file("not an image at all\n"));
+    QTest::newRow("png cut short") << MakeUrl(file(png.left(png.size() / 3)));
+    QTest::newRow("header beyond the pixel limit") << MakeUrl(file(bmpBomb()));
     QTest::newRow("directory") << MakeUrl(
         [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder)); });
     QTest::newRow("link loop") << MakeUrl([](const QString &folder) {
@@ -201,13 +200,11 @@ void TestImageStore::refused_data()
     });
     QTest::newRow("not a local file URL") << MakeUrl(
         [](const QString &) { return QVariant(QStringLiteral("http://example.invalid/a.png")); });
-    QTest::newRow("bare path, no URL") << MakeUrl(
-        [png](const QString &folder) {
-            writeFile(folder + "/bare.png", png);
-            return QVariant(folder + "/bare.png");
-        });
-    QTest::newRow("empty") << MakeUrl(
-        [](const QString &) { return QVariant(); });
+    QTest::newRow("bare path, no URL") << MakeUrl([png](const QString &folder) {
+        writeFile(folder + "/bare.png", png);
+        return QVariant(folder + "/bare.png");
+    });
+    QTest::newRow("empty") << MakeUrl([](const QString &) { return QVariant(); });
 }
 
 void TestImageStore::refused()

@@ -79,11 +79,11 @@ Contour shifted(Contour contour, int dx)
     return contour;
 }
 
-const Contour rectangle12 = {{0, 0}, {3, 0}, {3, 4}, {0, 4}};    // area 12
-const Contour triangle12_5 = {{0, 0}, {5, 0}, {0, 5}};           // area 12.5
-const Contour triangle10_5 = {{0, 0}, {7, 0}, {0, 3}};           // area 10.5
-const Contour rectangle11 = {{0, 0}, {11, 0}, {11, 1}, {0, 1}};  // area 11
-const Contour line = {{0, 0}, {9, 0}};                           // area 0
+const Contour rectangle12 = {{0, 0}, {3, 0}, {3, 4}, {0, 4}};   // area 12
+const Contour triangle12_5 = {{0, 0}, {5, 0}, {0, 5}};          // area 12.5
+const Contour triangle10_5 = {{0, 0}, {7, 0}, {0, 3}};          // area 10.5
+const Contour rectangle11 = {{0, 0}, {11, 0}, {11, 1}, {0, 1}}; // area 11
+const Contour line = {{0, 0}, {9, 0}};                          // area 0
 } // namespace
 
 class TestProcessImage : public QObject
@@ -148,9 +148,9 @@ void TestProcessImage::boxEnclosesObject()
         const GeneratedPicture picture = randomPicture(random);
         const cv::Rect box = detectObjectBox(picture.image);
         const cv::Rect imageRect(cv::Point(), picture.image.size());
-        const cv::Rect outer = (picture.object + cv::Size(2 * spread, 2 * spread) -
-                                cv::Point(spread, spread)) &
-                               imageRect;
+        const cv::Rect outer =
+            (picture.object + cv::Size(2 * spread, 2 * spread) - cv::Point(spread, spread)) &
+            imageRect;
         const QByteArray where = QStringLiteral("round %1: object (%2,%3 %4x%5) in %6x%7")
                                      .arg(round)
                                      .arg(picture.object.x)
@@ -207,8 +207,8 @@ void TestProcessImage::largestContourBox_data()
     QTest::newRow("zero area never chosen") << contoursFrom({line}) << cv::Rect();
     QTest::newRow("larger wins") << contoursFrom({rectangle11, shifted(rectangle12, 50)})
                                  << cv::Rect(50, 0, 4, 5);
-    QTest::newRow("smaller loses") << contoursFrom({rectangle12, shifted(rectangle11, 50)})
-                                   << cv::Rect(0, 0, 4, 5);
+    QTest::newRow("smaller loses")
+        << contoursFrom({rectangle12, shifted(rectangle11, 50)}) << cv::Rect(0, 0, 4, 5);
     QTest::newRow("whole-number tie: first")
         << contoursFrom({rectangle12, shifted(rectangle12, 50)}) << cv::Rect(0, 0, 4, 5);
     QTest::newRow("half-pixel tie: later")
@@ -216,8 +216,8 @@ void TestProcessImage::largestContourBox_data()
     QTest::newRow("truncated best lets 10.5 beat 10.5 and lose to 11")
         << contoursFrom({triangle10_5, shifted(triangle10_5, 50), shifted(rectangle11, 100)})
         << cv::Rect(100, 0, 12, 2);
-    QTest::newRow("12.5 then 12: first") << contoursFrom({triangle12_5, shifted(rectangle12, 50)})
-                                         << cv::Rect(0, 0, 6, 6);
+    QTest::newRow("12.5 then 12: first")
+        << contoursFrom({triangle12_5, shifted(rectangle12, 50)}) << cv::Rect(0, 0, 6, 6);
 }
 
 void TestProcessImage::largestContourBox()
@@ -288,7 +288,8 @@ void TestProcessImage::resultSize_data()
     QTest::newRow("1000x500 reduced") << cv::Size(1000, 500) << 5000 << 400 << cv::Size(400, 200);
     QTest::newRow("333x100 to 100x30") << cv::Size(333, 100) << 5000 << 100 << cv::Size(100, 30);
     QTest::newRow("corner of a plain picture") << cv::Size(90, 60) << 40 << 80 << cv::Size(80, 80);
-    QTest::newRow("corner cut by the picture") << cv::Size(90, 60) << 70 << 140 << cv::Size(140, 120);
+    QTest::newRow("corner cut by the picture")
+        << cv::Size(90, 60) << 70 << 140 << cv::Size(140, 120);
 }
 
 void TestProcessImage::resultSize()
@@ -316,8 +317,8 @@ void TestProcessImage::noResult_data()
     QTest::newRow("padding consumes the box") << object << "#crop=1&padding=-40&maxWidth=400";
     QTest::newRow("width 0") << object << "#crop=1&padding=10&maxWidth=0";
     QTest::newRow("negative width") << object << "#crop=1&padding=10&maxWidth=-400";
-    QTest::newRow("height truncates to 0") << plainImage(1000, 2, {1, 2, 3})
-                                           << "#crop=1&padding=5000&maxWidth=400";
+    QTest::newRow("height truncates to 0")
+        << plainImage(1000, 2, {1, 2, 3}) << "#crop=1&padding=5000&maxWidth=400";
     QTest::newRow("target beyond the pixel limit")
         << object << "#crop=1&padding=10&maxWidth=2147483647";
     QTest::newRow("most negative padding") << object << "#crop=1&padding=-2147483648";
@@ -329,8 +330,8 @@ void TestProcessImage::noResult()
     QFETCH(QString, options);
     const int index = storeImage(picture);
     // Descriptors that name an index of their own keep it.
-    const QString text = options.startsWith(QLatin1Char('#')) ? QString::number(index) + options
-                                                              : options;
+    const QString text =
+        options.startsWith(QLatin1Char('#')) ? QString::number(index) + options : options;
     QVERIFY(processImage(text, false).empty());
 }
 

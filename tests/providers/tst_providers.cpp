@@ -56,7 +56,8 @@ void TestProviders::previewSize_data()
     QTest::newRow("300x400") << cv::Size(300, 400) << QSize(200, 200) << QSize(150, 200);
     QTest::newRow("100x50 enlarged") << cv::Size(100, 50) << QSize(200, 200) << QSize(200, 100);
     QTest::newRow("200x200") << cv::Size(200, 200) << QSize(200, 200) << QSize(200, 200);
-    QTest::newRow("requested size ignored") << cv::Size(400, 300) << QSize(800, 800) << QSize(200, 150);
+    QTest::newRow("requested size ignored")
+        << cv::Size(400, 300) << QSize(800, 800) << QSize(200, 150);
     QTest::newRow("no requested size") << cv::Size(400, 300) << QSize() << QSize(200, 150);
 }
 
@@ -75,7 +76,8 @@ void TestProviders::pairPreviewSize_data()
     QTest::addColumn<QSize>("pixmap");
     QTest::newRow("right squeezed") << cv::Size(400, 300) << cv::Size(400, 600) << QSize(400, 150);
     QTest::newRow("right stretched") << cv::Size(400, 600) << cv::Size(400, 300) << QSize(266, 200);
-    QTest::newRow("small pair enlarged") << cv::Size(150, 100) << cv::Size(150, 100) << QSize(400, 133);
+    QTest::newRow("small pair enlarged")
+        << cv::Size(150, 100) << cv::Size(150, 100) << QSize(400, 133);
 }
 
 void TestProviders::pairPreviewSize()
@@ -98,7 +100,8 @@ void TestProviders::previewColours()
     QCOMPARE(shown.size(), QSize(200, 100));
     QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::red));
     QCOMPARE(QColor(shown.pixel(199, 99)), QColor(Qt::blue));
-    const QImage pair = pairPreview(QString::number(index) + '*' + QString::number(index)).toImage();
+    const QImage pair =
+        pairPreview(QString::number(index) + '*' + QString::number(index)).toImage();
     QCOMPARE(QColor(pair.pixel(0, 0)), QColor(Qt::red));
     QCOMPARE(QColor(pair.pixel(399, 0)), QColor(Qt::blue));
 }

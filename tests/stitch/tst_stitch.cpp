@@ -36,9 +36,12 @@ void TestStitch::joinSizes_data()
     QTest::addColumn<cv::Size>("left");
     QTest::addColumn<cv::Size>("right");
     QTest::addColumn<cv::Size>("joined");
-    QTest::newRow("right squeezed") << cv::Size(400, 300) << cv::Size(400, 600) << cv::Size(800, 300);
-    QTest::newRow("right stretched") << cv::Size(400, 600) << cv::Size(400, 300) << cv::Size(800, 600);
-    QTest::newRow("equal heights") << cv::Size(400, 300) << cv::Size(250, 300) << cv::Size(650, 300);
+    QTest::newRow("right squeezed")
+        << cv::Size(400, 300) << cv::Size(400, 600) << cv::Size(800, 300);
+    QTest::newRow("right stretched")
+        << cv::Size(400, 600) << cv::Size(400, 300) << cv::Size(800, 600);
+    QTest::newRow("equal heights")
+        << cv::Size(400, 300) << cv::Size(250, 300) << cv::Size(650, 300);
     QTest::newRow("one pixel each") << cv::Size(1, 1) << cv::Size(1, 7) << cv::Size(2, 1);
 }
 
@@ -90,7 +93,8 @@ void TestStitch::savedPairs()
     QFETCH(bool, extra);
     const cv::Mat red = plainImage(30, 20, {255, 0, 0}), blue = plainImage(10, 40, {0, 0, 255});
     const int redIndex = storeImage(red), blueIndex = storeImage(blue);
-    QStringList uris = {descriptor(redIndex, false, 50, 400), descriptor(blueIndex, false, 50, 400)};
+    QStringList uris = {descriptor(redIndex, false, 50, 400),
+                        descriptor(blueIndex, false, 50, 400)};
     if (swapped)
         std::swap(uris[0], uris[1]);
     if (extra)

@@ -1,0 +1,119 @@
+// The crop pipeline and a preview on a 12-megapixel picture, each beside the bare OpenCV and Qt
+// calls it is made of: the ratio shows what our own code adds.
+#include "core/imagestore.h"
+#include "core/processimage.h"
+#include "providers/cvimageprovider.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <opencv2/imgproc.hpp>
+
+namespace {
+// A photo-like picture: a soft gradient with sensor noise and a textured object off centre.
+cv::Mat photo()
+{
+    cv::Mat picture(3000, 4000, CV_8UC3);
+    for (int y = 0; y < picture.rows; ++y)
+        picture.row(y).setTo(cv::Scalar(90 + y / 40, 110 + y / 50, 130 - y / 60));
+    cv::Mat noise(picture.size(), CV_8UC3);
+    cv::randn(noise, 0, 6);
+    picture += noise;
+    cv::ellipse(picture, {2300, 1400}, {900, 650}, 20, 0, 360, {220, 60, 40}, cv::FILLED);
+    cv::rectangle(picture, {1900, 1100}, {2500, 1600}, {30, 30, 30}, 12);
+    return picture;
+}
+
+int photoIndex()
+{
+    static const int index = appendStoredImage(photo());
+    return index;
+}
+
+void ProcessImageCrop(benchmark::State &state)
+{
+    const QString descriptor = QString::number(photoIndex()) + "#crop=1&padding=50&maxWidth=400";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(processImage(descriptor, false));
+}
+
+void BareOpenCvCrop(benchmark::State &state)
+{
+    const cv::Mat source = storedImage(photoIndex());
+    for (auto _ : state) {
+        cv::Mat work = source.clone();
+        cv::cvtColor(work, work, cv::COLOR_RGB2GRAY);
+        cv::blur(work, work, {5, 5});
+        cv::Canny(work, work, 60, 300, 5);
+        cv::blur(work, work, {5, 5});
+        std::vector<std::vector<cv::Point>> contours;
+        std::vector<cv::Vec4i> hierarchy;
+        cv::findContours(work, contours, hierarchy, cv::RETR_TREE, cv::CHAIN_APPROX_SIMPLE);
+        cv::Rect box;
+        double best = 0;
+        for (const auto &contour : contours) {
+            const double area = cv::contourArea(contour);
+            if (area > best) {
+                best = area;
+                box = cv::boundingRect(contour);
+            }
+        }
+        box = (box - cv::Point(50, 50) + cv::Size(100, 100)) & cv::Rect({}, source.size());
+        cv::Mat cutOut = source(box).clone();
+        cv::resize(cutOut, cutOut, {400, int(cutOut.rows * (400.0 / cutOut.cols))});
+        benchmark::DoNotOptimize(cutOut.clone());
+    }
+}
+
+void Preview(benchmark::State &state)
+{
+    CvImageProvider provider;
+    const QString id = QString::number(photoIndex());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(provider.requestPixmap(id, nullptr, {200, 200}));
+}
+
+void BarePreview(benchmark::State &state)
+{
+    const cv::Mat source = storedImage(photoIndex());
+    for (auto _ : state) {
+        const cv::Mat copy = source.clone();
+        const QImage wrapper(copy.data, copy.cols, copy.rows, int(copy.step),
+                             QImage::Format_RGB888);
+        benchmark::DoNotOptimize(QPixmap::fromImage(
+            wrapper.scaled(200, 200, Qt::KeepAspectRatio, Qt::FastTransformation)));
+    }
+}
+} // namespace
+
+BENCHMARK(ProcessImageCrop)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BareOpenCvCrop)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(Preview)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BarePreview)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    // Pixmaps need a GUI application; no window is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
