@@ -11,6 +11,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication app(argc, argv);
+    // The folder dialog keeps its own settings, which need an owner.
+    app.setOrganizationName(QStringLiteral("Morvick2"));
 
     qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
 

@@ -1,17 +1,103 @@
 import QtQuick 2.2
 import QtQuick.Controls 2.1
+import QtQuick.Layouts 1.3
 import QtQuick.Window 2.2
+import QtQuick.Controls.Universal 2.1
+import QtQuick.Dialogs 1.2
 import com.tavo.opencv 1.0
 
 ApplicationWindow {
     id: applicationWindow
+
+    property int currentPage: 0
+
     title: qsTr("Morvick2")
     visible: true
+    visibility: Window.Maximized
     width: 640
     height: 480
     minimumWidth: 600
 
     CvImage {
         id: cvimage
+    }
+
+    header: ToolBar {
+        height: 70
+        width: parent.width
+
+        CheckpointBar {
+            id: checkpointBar
+        }
+    }
+
+    footer: ToolBar {
+        height: 50
+        width: parent.width
+
+        Button {
+            id: toEdit
+            text: "Next"
+            width: 100
+            height: 50
+            anchors.right: parent.right
+            visible: checkpointBar.currentStep == 0
+            enabled: importPage.canContinue
+            onClicked: {
+                checkpointBar.currentStep = 1
+                currentPage = 1
+            }
+        }
+
+        Button {
+            id: toStitch
+            text: "Next"
+            width: 100
+            height: 50
+            anchors.right: parent.right
+            visible: checkpointBar.currentStep == 1
+            onClicked: {
+                checkpointBar.currentStep = 2
+                currentPage = 2
+                stitch.sources = editPage.getSources()
+            }
+        }
+
+        Button {
+            id: toExport
+            text: "Export"
+            width: 100
+            height: 50
+            anchors.right: parent.right
+            visible: checkpointBar.currentStep == 2
+            onClicked: fileDialog.visible = true
+        }
+    }
+
+    StackLayout {
+        id: stackLayout
+        anchors.fill: parent
+        currentIndex: currentPage
+
+        ImportPage {
+            id: importPage
+        }
+
+        EditPage {
+            id: editPage
+        }
+
+        StitchPage {
+            id: stitch
+        }
+    }
+
+    FileDialog {
+        id: fileDialog
+        title: "Please choose a file"
+        selectFolder: true
+        visible: false
+        // The chosen folder itself; the URL is turned into a local path where it is used.
+        onAccepted: stitch.exportFiles(fileUrl)
     }
 }

@@ -1,0 +1,69 @@
+import QtQuick 2.2
+import QtQuick.Layouts 1.3
+import QtQuick.Controls.Universal 2.2
+import QtQuick.Controls 2.2
+
+RowLayout {
+    property int currentStep: 0
+
+    anchors.fill: parent
+    spacing: 0
+
+    Checkpoint {
+        id: checkpoint1
+        text: "1"
+        active: true
+        z: 2
+        Layout.fillWidth: true
+        Layout.maximumWidth: 50
+        Layout.fillHeight: true
+        Layout.topMargin: 11
+        Layout.leftMargin: 11
+    }
+
+    // Connectors reach 3 pixels under their neighbouring circles, so the bar shows no gap.
+    Rectangle {
+        color: currentStep > 0 ? Universal.accent : "#333"
+        z: 1
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Layout.topMargin: 32
+        Layout.bottomMargin: 28
+        Layout.leftMargin: -3
+        Layout.rightMargin: -3
+    }
+
+    Checkpoint {
+        id: checkpoint2
+        text: "2"
+        active: currentStep > 0
+        z: 2
+        Layout.fillWidth: true
+        Layout.maximumWidth: 50
+        Layout.fillHeight: true
+        Layout.topMargin: 11
+    }
+
+    Rectangle {
+        color: currentStep > 1 ? Universal.accent : "#333"
+        z: 1
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Layout.topMargin: 32
+        Layout.bottomMargin: 28
+        Layout.leftMargin: -3
+        Layout.rightMargin: -3
+    }
+
+    Checkpoint {
+        id: checkpoint3
+        text: "3"
+        active: currentStep > 1
+        z: 2
+        Layout.fillWidth: true
+        Layout.maximumWidth: 50
+        Layout.fillHeight: true
+        Layout.topMargin: 11
+        Layout.rightMargin: 11
+    }
+}

@@ -1,0 +1,172 @@
+import QtQuick 2.2
+import QtQuick.Layouts 1.3
+import QtQuick.Controls 2.2
+import QtQuick.Controls.Universal 2.2
+import "./ImageItem.js" as ImageItemScript
+
+RowLayout {
+    id: editPage
+
+    // Indices of the selected tiles, each once; changed in place, nothing binds to it.
+    property var selected: []
+
+    function getSources() {
+        var sources = []
+        for (var i = 0; i < repeater.count; ++i)
+            sources.push(repeater.itemAt(i).source)
+        return sources
+    }
+
+    function forEachSelected(change) {
+        for (var i = 0; i < selected.length; ++i)
+            change(repeater.itemAt(selected[i]))
+    }
+
+    Rectangle {
+        color: "#333"
+        Layout.preferredWidth: 300
+        Layout.minimumWidth: 300
+        Layout.maximumWidth: 300
+        Layout.fillHeight: true
+
+        Column {
+            width: parent.width
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "Settings"
+                color: Universal.foreground
+                font.pixelSize: 32
+            }
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "Padding: " + Math.round(padding.value) + " Pixels"
+                color: Universal.foreground
+                font.pixelSize: 20
+            }
+
+            Slider {
+                id: padding
+                width: parent.width
+                from: 0
+                to: 100
+                value: 50
+                stepSize: 10
+                snapMode: Slider.SnapAlways
+                onValueChanged: {
+                    var value = Math.round(padding.value)
+                    editPage.forEachSelected(function (tile) { tile.padding = value })
+                }
+            }
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "Maximum Width: " + Math.round(maximumwidth.value) + " Pixels"
+                color: Universal.foreground
+                font.pixelSize: 20
+            }
+
+            ColumnLayout {
+                width: parent.width
+                spacing: 2
+
+                SpinBox {
+                    id: maximumwidth
+                    value: 400
+                    to: 1080
+                    editable: true
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onValueModified: {
+                        var value = maximumwidth.value
+                        editPage.forEachSelected(function (tile) { tile.maxWidth = value })
+                    }
+                }
+
+                Button {
+                    text: "Crop"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: {
+                        var value = Math.round(padding.value)
+                        editPage.forEachSelected(function (tile) {
+                            tile.crop = true
+                            tile.padding = value
+                        })
+                    }
+                }
+
+                Button {
+                    text: "Reset"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: editPage.forEachSelected(function (tile) {
+                        tile.crop = false
+                        tile.padding = 0
+                    })
+                }
+
+                Button {
+                    text: "Select All"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: {
+                        editPage.selected.length = 0
+                        for (var i = 0; i < repeater.count; ++i) {
+                            // A tile whose flag changes adds itself; one already selected does not.
+                            repeater.itemAt(i).selected = true
+                            if (editPage.selected.indexOf(i) < 0)
+                                editPage.selected.push(i)
+                        }
+                    }
+                }
+
+                Button {
+                    text: "Deselect All"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: {
+                        editPage.selected.length = 0
+                        for (var i = 0; i < repeater.count; ++i)
+                            repeater.itemAt(i).selected = false
+                    }
+                }
+            }
+        }
+    }
+
+    ScrollView {
+        id: scrollView
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Layout.margins: 10
+        ScrollBar.vertical: ScrollBar {
+            parent: scrollView
+            anchors.right: scrollView.right
+            height: scrollView.height
+        }
+
+        Grid {
+            spacing: 10
+            columns: ImageItemScript.gridColumns(scrollView.width, 0)
+
+            Repeater {
+                id: repeater
+                model: cvimage.imageArray
+
+                ImageItem {
+                    onSelectedChanged: {
+                        if (selected) {
+                            editPage.selected.push(index)
+                        } else {
+                            var position = editPage.selected.indexOf(index)
+                            if (position >= 0)
+                                editPage.selected.splice(position, 1)
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

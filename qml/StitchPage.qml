@@ -1,0 +1,215 @@
+import QtQuick 2.2
+import QtQuick.Controls 2.2
+import QtQuick.Layouts 1.3
+import QtQuick.Controls.Universal 2.2
+import QtQuick.Dialogs 1.2
+import "./ImageItem.js" as ImageItemScript
+
+Row {
+    id: stitchPage
+
+    // The descriptor URLs of all images, as the edit page left them.
+    property var sources: []
+    // The pairs in order of creation: [first clicked, second clicked] descriptor URLs.
+    property var stitched: []
+    // Index into sources of the tile chosen as the first of a pair, -1 while none is.
+    property int current: -1
+    // Indices of paired tiles, two per pair in the order of stitched: pair k holds positions
+    // 2k (clicked second) and 2k + 1 (clicked first).
+    property var hidden: []
+
+    // A text "image://cv/<descriptor>" without its prefix.
+    function descriptorOf(url) {
+        return url.substring(11)
+    }
+
+    function stitchUrl(pair) {
+        return "image://stitch/" + descriptorOf(pair[0]) + "*" + descriptorOf(pair[1])
+    }
+
+    function choose(index) {
+        if (current === -1) {
+            current = index
+        } else if (current === index) {
+            current = -1
+        } else {
+            stitched.push([sources[current], sources[index]])
+            hidden.push(index)
+            hidden.push(current)
+            hiddenChanged()
+            stitchedChanged()
+            current = -1
+        }
+    }
+
+    function removePair(k) {
+        stitched.splice(k, 1)
+        hidden.splice(2 * k, 2)
+        hiddenChanged()
+        stitchedChanged()
+    }
+
+    // Writes every unpaired image, then every pair, into folder (a folder URL). Only when every
+    // file was written is the folder shown and the window closed; otherwise the user is told
+    // and may export again, into another folder.
+    function exportFiles(folder) {
+        cvimage.setExportFolder(folder)
+        var failed = 0
+        var total = 0
+        for (var i = 0; i < sources.length; ++i) {
+            if (hidden.indexOf(i) >= 0)
+                continue
+            ++total
+            if (!cvimage.save(descriptorOf(sources[i])))
+                ++failed
+        }
+        for (var k = 0; k < stitched.length; ++k) {
+            ++total
+            if (!cvimage.saveStitched([descriptorOf(stitched[k][0]), descriptorOf(stitched[k][1])]))
+                ++failed
+        }
+        if (failed > 0) {
+            exportFailure.text = failed + " of " + total + (total === 1 ? " file" : " files")
+                    + " could not be written into " + displayPath(folder)
+                    + ". Press Export to choose another folder."
+            exportFailure.open()
+            return
+        }
+        Qt.openUrlExternally(folder)
+        applicationWindow.close()
+    }
+
+    // The folder as its owner knows it: a local path, decoded from the folder URL.
+    function displayPath(folder) {
+        var path = decodeURIComponent(folder.toString().replace(/^file:\/\//, ""))
+        return /^\/[A-Za-z]:/.test(path) ? path.substring(1) : path
+    }
+
+    spacing: 10
+    clip: true
+
+    ScrollView {
+        id: imageView
+        width: stitchPage.width / 2 - 10
+        height: stitchPage.height
+        padding: 10
+        ScrollBar.vertical: ScrollBar {
+            parent: imageView
+            anchors.right: imageView.right
+            height: imageView.height
+        }
+
+        Grid {
+            spacing: 10
+            columns: ImageItemScript.gridColumns(imageView.width, 0)
+
+            Repeater {
+                id: repeater
+                model: sources
+
+                Rectangle {
+                    width: 208
+                    height: 208
+                    color: "black"
+                    border.width: 4
+                    border.color: index === current ? Universal.accent : "#333"
+                    visible: hidden.indexOf(index) < 0
+
+                    Image {
+                        anchors.centerIn: parent
+                        width: 200
+                        height: 200
+                        sourceSize.width: 200
+                        sourceSize.height: 200
+                        fillMode: Image.PreserveAspectFit
+                        asynchronous: true
+                        source: modelData
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: stitchPage.choose(index)
+                    }
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        width: 2
+        height: stitchPage.height
+        color: "#333"
+    }
+
+    ScrollView {
+        id: stitchedView
+        width: stitchPage.width / 2 - 10
+        height: stitchPage.height
+        padding: 10
+        clip: true
+        ScrollBar.vertical: ScrollBar {
+            parent: stitchedView
+            anchors.right: stitchedView.right
+            height: stitchedView.height
+        }
+
+        Column {
+            width: parent.width
+            spacing: 10
+
+            Repeater {
+                model: stitched
+
+                Rectangle {
+                    width: 408
+                    height: 208
+                    color: "black"
+                    border.width: 4
+                    border.color: "#333"
+
+                    Image {
+                        anchors.centerIn: parent
+                        width: 400
+                        height: 200
+                        sourceSize.width: 400
+                        sourceSize.height: 200
+                        fillMode: Image.PreserveAspectFit
+                        asynchronous: true
+                        source: stitchPage.stitchUrl(modelData)
+
+                        MouseArea {
+                            anchors.fill: parent
+                            onClicked: stitchPage.removePair(index)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Popup {
+        id: exportFailure
+
+        property alias text: message.text
+
+        parent: stitchPage
+        x: (stitchPage.width - width) / 2
+        y: stitchPage.height - height - 20
+        width: Math.min(stitchPage.width - 40, 640)
+        padding: 16
+
+        background: Rectangle {
+            color: "#333"
+            border.width: 2
+            border.color: Universal.accent
+        }
+
+        Text {
+            id: message
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: Universal.foreground
+            font.pixelSize: 20
+        }
+    }
+}
