@@ -136,33 +136,39 @@ RowLayout {
         }
     }
 
-    ScrollView {
-        id: scrollView
+    // The layout sizes this holder; the grid's columns follow the view's width, so the view's
+    // content must not size it in turn.
+    Item {
         Layout.fillWidth: true
         Layout.fillHeight: true
         Layout.margins: 10
-        ScrollBar.vertical: ScrollBar {
-            parent: scrollView
-            anchors.right: scrollView.right
-            height: scrollView.height
-        }
 
-        Grid {
-            spacing: 10
-            columns: ImageItemScript.gridColumns(scrollView.width, 0)
+        ScrollView {
+            id: scrollView
+            anchors.fill: parent
+            ScrollBar.vertical: ScrollBar {
+                parent: scrollView
+                anchors.right: scrollView.right
+                height: scrollView.height
+            }
 
-            Repeater {
-                id: repeater
-                model: cvimage.imageArray
+            Grid {
+                spacing: 10
+                columns: ImageItemScript.gridColumns(scrollView.width, 0)
 
-                ImageItem {
-                    onSelectedChanged: {
-                        if (selected) {
-                            editPage.selected.push(index)
-                        } else {
-                            var position = editPage.selected.indexOf(index)
-                            if (position >= 0)
-                                editPage.selected.splice(position, 1)
+                Repeater {
+                    id: repeater
+                    model: cvimage.imageArray
+
+                    ImageItem {
+                        onSelectedChanged: {
+                            if (selected) {
+                                editPage.selected.push(index)
+                            } else {
+                                var position = editPage.selected.indexOf(index)
+                                if (position >= 0)
+                                    editPage.selected.splice(position, 1)
+                            }
                         }
                     }
                 }
