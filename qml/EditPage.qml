@@ -48,6 +48,7 @@ RowLayout {
 
             Slider {
                 id: padding
+                objectName: "padding"
                 width: parent.width
                 from: 0
                 to: 100
@@ -73,6 +74,7 @@ RowLayout {
 
                 SpinBox {
                     id: maximumwidth
+                    objectName: "maximumwidth"
                     value: 400
                     to: 1080
                     editable: true
@@ -85,6 +87,7 @@ RowLayout {
                 }
 
                 Button {
+                    objectName: "crop"
                     text: "Crop"
                     Layout.fillWidth: true
                     Layout.margins: 10
@@ -98,6 +101,7 @@ RowLayout {
                 }
 
                 Button {
+                    objectName: "reset"
                     text: "Reset"
                     Layout.fillWidth: true
                     Layout.margins: 10
@@ -108,6 +112,7 @@ RowLayout {
                 }
 
                 Button {
+                    objectName: "selectAll"
                     text: "Select All"
                     Layout.fillWidth: true
                     Layout.margins: 10
@@ -123,6 +128,7 @@ RowLayout {
                 }
 
                 Button {
+                    objectName: "deselectAll"
                     text: "Deselect All"
                     Layout.fillWidth: true
                     Layout.margins: 10
@@ -153,11 +159,13 @@ RowLayout {
             }
 
             Grid {
+                objectName: "grid"
                 spacing: 10
                 columns: ImageItemScript.gridColumns(scrollView.width, 0)
 
                 Repeater {
                     id: repeater
+                    objectName: "repeater"
                     model: cvimage.imageArray
 
                     ImageItem {

@@ -28,6 +28,7 @@ Item {
             }
 
             Grid {
+                objectName: "grid"
                 spacing: 10
                 columns: ImageItemScript.gridColumns(importPage.width, 1)
 

@@ -100,11 +100,13 @@ Row {
         }
 
         Grid {
+            objectName: "grid"
             spacing: 10
             columns: ImageItemScript.gridColumns(imageView.width, 0)
 
             Repeater {
                 id: repeater
+                objectName: "repeater"
                 model: sources
 
                 Rectangle {
@@ -158,6 +160,7 @@ Row {
             spacing: 10
 
             Repeater {
+                objectName: "pairRepeater"
                 model: stitched
 
                 Rectangle {
@@ -189,6 +192,7 @@ Row {
 
     Popup {
         id: exportFailure
+        objectName: "exportFailure"
 
         property alias text: message.text
 

@@ -1,0 +1,239 @@
+// The whole application as a user meets it: files dropped on the window, tiles and buttons
+// clicked, a folder chosen, files written.
+#include "core/processimage.h"
+#include "support/qmlsetup.h"
+#include "support/testimages.h"
+
+#include <QDesktopServices>
+#include <QMimeData>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void openUrl(const QUrl &url) { m_opened << url; }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void wholeWorkflow();
+    void failedExportKeepsTheWindow();
+
+private:
+    // An object of the main document, by its id.
+    QObject *byId(const QString &id) const;
+    QQuickItem *tile(const QString &page, int index) const;
+    QQuickItem *item(const QString &page, const QString &objectName) const;
+    void click(QQuickItem *item);
+    void drop(const QList<QUrl> &urls);
+    void chooseFolder(const QString &path);
+    QStringList exportedDescriptors() const;
+
+    QTemporaryDir m_files;
+    QList<QUrl> m_images;
+    QScopedPointer<QQmlApplicationEngine> m_engine;
+    QQuickWindow *m_window = nullptr;
+    QList<QUrl> m_opened;
+};
+
+void TestApp::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvick2"));
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    const QStringList names = {"holiday 1.png", "#2 ü.png", "100% sure.jpg", "four.png"};
+    for (int i = 0; i < names.size(); ++i) {
+        const cv::Mat picture = objectImage({300 + 40 * i, 200}, {60 + 10 * i, 50, 120, 80},
+                                            {30, 60, 90}, {230, 40, 20});
+        m_images << QUrl::fromLocalFile(writeImageFile(m_files.path(), names.at(i), picture));
+    }
+}
+
+void TestApp::init()
+{
+    m_engine.reset(new QQmlApplicationEngine);
+    prepareEngine(m_engine.data());
+    m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
+    QCOMPARE(m_engine->rootObjects().size(), 1);
+    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+    QVERIFY(m_window);
+    QCOMPARE(m_window->title(), QStringLiteral("Morvick2"));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // The offscreen screen is small; a window the size of a laptop's screen shows every tile.
+    m_window->setVisibility(QWindow::Windowed);
+    m_window->resize(1400, 900);
+    m_opened.clear();
+}
+
+void TestApp::cleanup()
+{
+    m_engine.reset();
+}
+
+QObject *TestApp::byId(const QString &id) const
+{
+    return qmlContext(m_window)->contextProperty(id).value<QObject *>();
+}
+
+QQuickItem *TestApp::item(const QString &page, const QString &objectName) const
+{
+    return byId(page)->findChild<QQuickItem *>(objectName);
+}
+
+QQuickItem *TestApp::tile(const QString &page, int index) const
+{
+    QQuickItem *repeater = item(page, QStringLiteral("repeater"));
+    QQuickItem *item = nullptr;
+    QMetaObject::invokeMethod(repeater, "itemAt", Q_RETURN_ARG(QQuickItem *, item),
+                              Q_ARG(int, index));
+    return item;
+}
+
+void TestApp::click(QQuickItem *item)
+{
+    QVERIFY(item);
+    QVERIFY(item->isVisible());
+    // Let positioners place what changed before aiming at it.
+    QCoreApplication::processEvents();
+    QTest::qWait(20);
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+void TestApp::drop(const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint where(m_window->width() / 2, m_window->height() / 2);
+    // A drop is delivered only after the drag has entered.
+    QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &enter);
+    QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &dropped);
+}
+
+// Does what the folder dialog does when the user chooses a folder.
+void TestApp::chooseFolder(const QString &path)
+{
+    QObject *dialog = byId(QStringLiteral("fileDialog"));
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QVERIFY(QMetaObject::invokeMethod(dialog, "clearSelection"));
+    bool added = false;
+    QVERIFY(QMetaObject::invokeMethod(dialog, "addSelection", Q_RETURN_ARG(bool, added),
+                                      Q_ARG(QUrl, QUrl::fromLocalFile(path))));
+    QVERIFY(added);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+}
+
+QStringList TestApp::exportedDescriptors() const
+{
+    QStringList descriptors;
+    for (const QVariant &source : byId(QStringLiteral("stitch"))->property("sources").toList())
+        descriptors << source.toString().mid(11);
+    return descriptors;
+}
+
+void TestApp::wholeWorkflow()
+{
+    QQuickItem *toEdit = qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit")));
+    QVERIFY(!toEdit->isEnabled());
+    drop(m_images);
+    QTRY_VERIFY(toEdit->isEnabled());
+    const QVariantList images = byId(QStringLiteral("cvimage"))->property("imageArray").toList();
+    QCOMPARE(images.size(), m_images.size());
+    const int first = images.constFirst().toString().mid(11).toInt();
+    click(toEdit);
+
+    // Crop images 0 and 2 with the slider's padding.
+    click(tile(QStringLiteral("editPage"), 0));
+    click(tile(QStringLiteral("editPage"), 2));
+    click(item(QStringLiteral("editPage"), QStringLiteral("crop")));
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
+
+    // Pair 3 (left) with 1 (right).
+    click(tile(QStringLiteral("stitch"), 3));
+    click(tile(QStringLiteral("stitch"), 1));
+    const QStringList descriptors = exportedDescriptors();
+    QCOMPARE(descriptors.at(0), QStringLiteral("%1#crop=1&padding=50&maxWidth=400").arg(first));
+    QCOMPARE(descriptors.at(1), QStringLiteral("%1#crop=0&padding=50&maxWidth=400").arg(first + 1));
+
+    QTemporaryDir out;
+    const QString folder = out.filePath(QStringLiteral("out dir #1 ü"));
+    QVERIFY(QDir().mkpath(folder));
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport"))));
+    chooseFolder(folder);
+
+    const QString pairName = QStringLiteral("%1_%2.png").arg(first + 3).arg(first + 1);
+    QStringList expected = {QStringLiteral("%1.png").arg(first),
+                            QStringLiteral("%1.png").arg(first + 2), pairName};
+    QStringList written = QDir(folder).entryList(QDir::Files);
+    expected.sort();
+    written.sort();
+    QCOMPARE(written, expected);
+    QVERIFY(samePixels(readPng(folder + QStringLiteral("/%1.png").arg(first)),
+                       processImage(descriptors.at(0), false)));
+    QCOMPARE(readPng(folder + QStringLiteral("/%1.png").arg(first)).cols, 400);
+    QVERIFY(samePixels(readPng(folder + QStringLiteral("/%1.png").arg(first + 2)),
+                       processImage(descriptors.at(2), false)));
+    const cv::Mat pair = readPng(folder + '/' + pairName);
+    QCOMPARE(pair.cols, processImage(descriptors.at(3), false).cols +
+                            processImage(descriptors.at(1), false).cols);
+
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    QTRY_VERIFY(!m_window->isVisible());
+}
+
+void TestApp::failedExportKeepsTheWindow()
+{
+    drop(m_images.mid(0, 3));
+    const int first = byId(QStringLiteral("cvimage"))
+                          ->property("imageArray")
+                          .toList()
+                          .constFirst()
+                          .toString()
+                          .mid(11)
+                          .toInt();
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
+    click(tile(QStringLiteral("stitch"), 0));
+    click(tile(QStringLiteral("stitch"), 1));
+
+    // A folder in which one output name is taken by a folder: that write fails, even for root.
+    QTemporaryDir out;
+    const QString blocked = out.filePath(QStringLiteral("blocked"));
+    QVERIFY(QDir().mkpath(blocked + QStringLiteral("/%1.png").arg(first + 2)));
+    QQuickItem *toExport = qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport")));
+    click(toExport);
+    chooseFolder(blocked);
+
+    auto *failure =
+        byId(QStringLiteral("stitch"))->findChild<QObject *>(QStringLiteral("exportFailure"));
+    QTRY_VERIFY(failure->property("visible").toBool());
+    QCOMPARE(failure->property("text").toString(),
+             QStringLiteral("1 of 2 files could not be written into %1. Press Export to choose "
+                            "another folder.")
+                 .arg(blocked));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_opened.isEmpty());
+    QCOMPARE(QDir(blocked).entryList(QDir::Files),
+             QStringList(QStringLiteral("%1_%2.png").arg(first).arg(first + 1)));
+
+    // The pairs are kept: a second export into a writable folder writes everything.
+    const QString writable = out.filePath(QStringLiteral("writable"));
+    QVERIFY(QDir().mkpath(writable));
+    QTest::keyClick(m_window, Qt::Key_Escape); // dismiss the message
+    click(toExport);
+    chooseFolder(writable);
+    QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 2);
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(writable)});
+    QTRY_VERIFY(!m_window->isVisible());
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

@@ -1,0 +1,15 @@
+#include "support/qmlsetup.h"
+
+#include "core/cvimage.h"
+#include "providers/cvimageprovider.h"
+#include "providers/cvstitchprovider.h"
+
+#include <QQmlEngine>
+#include <QtQml>
+
+void prepareEngine(QQmlEngine *engine)
+{
+    qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
+    engine->addImageProvider(QStringLiteral("cv"), new CvImageProvider);
+    engine->addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+}
