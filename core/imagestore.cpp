@@ -2,31 +2,30 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QUrl>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <mutex>
 #include <vector>
 
 namespace {
 // A lookup only copies a matrix header under the lock; the pixels it shares stay valid after
-// the vector has moved its entries.
-QMutex storeMutex;
+// the vector has moved its entries. A standard mutex, so that race detectors can see it.
+std::mutex storeMutex;
 std::vector<cv::Mat> store;
 } // namespace
 
 int appendStoredImage(const cv::Mat &image)
 {
-    QMutexLocker locker(&storeMutex);
+    const std::lock_guard<std::mutex> lock(storeMutex);
     store.push_back(image);
     return int(store.size()) - 1;
 }
 
 cv::Mat storedImage(int index)
 {
-    QMutexLocker locker(&storeMutex);
+    const std::lock_guard<std::mutex> lock(storeMutex);
     if (index < 0 || size_t(index) >= store.size())
         return {};
     return store[size_t(index)];
@@ -34,7 +33,7 @@ cv::Mat storedImage(int index)
 
 int storedImageCount()
 {
-    QMutexLocker locker(&storeMutex);
+    const std::lock_guard<std::mutex> lock(storeMutex);
     return int(store.size());
 }
 
