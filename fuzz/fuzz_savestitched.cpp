@@ -1,0 +1,44 @@
+// A pair of descriptors (separated by a line break) into the stitched export.
+#include "core/export.h"
+#include "core/imageoptions.h"
+#include "core/stitch.h"
+#include "fuzzsupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+QTemporaryDir *folder = nullptr;
+}
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fillFuzzStore();
+    folder = new QTemporaryDir;
+    exportFolder = folder->path();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QStringList uris = fuzzText(data, size).split(QLatin1Char('\n'));
+    for (const QString &uri : uris.mid(0, 2)) {
+        if (!affordable(uri))
+            return 0;
+    }
+    const bool written = saveStitched(uris);
+    QDir out(folder->path());
+    const QStringList files = out.entryList(QDir::Files | QDir::Hidden);
+    if (written != (files.size() == 1))
+        fuzzFailure("the result does not say what was written");
+    if (uris.size() >= 2 && written) {
+        const QString name = QStringLiteral("%1_%2.png")
+                                 .arg(parseOptions(uris.at(0)).index)
+                                 .arg(parseOptions(uris.at(1)).index);
+        if (files.constFirst() != name)
+            fuzzFailure("a pair written under another name");
+    }
+    for (const QString &file : files)
+        out.remove(file);
+    return 0;
+}
