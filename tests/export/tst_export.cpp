@@ -3,6 +3,10 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 class TestExport : public QObject
 {
     Q_OBJECT
@@ -16,6 +20,8 @@ private slots:
     void trailingSlash();
     void failures_data();
     void failures();
+    void readOnlyFolder();
+    void fullFileSystem();
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
@@ -111,6 +117,42 @@ void TestExport::failures()
     // The next export still works.
     exportFolder = m_folder->path();
     QVERIFY(exportImage(plainImage(2, 2, {5, 5, 5}), "next"));
+}
+
+void TestExport::readOnlyFolder()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("running as root, which writes through permission bits");
+#endif
+    QVERIFY(QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(!exportImage(plainImage(2, 2, {1, 2, 3}), "0"));
+    QVERIFY(QFile::setPermissions(m_folder->path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(entries().isEmpty());
+}
+
+void TestExport::fullFileSystem()
+{
+#ifdef Q_OS_LINUX
+    // A 32 KiB file system, which a noisy picture's PNG does not fit into.
+    const QString small = m_folder->filePath("small");
+    QVERIFY(QDir().mkpath(small));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=32k", "tmpfs", small}) != 0)
+        QSKIP("cannot mount a small file system here (needs root)");
+    exportFolder = small;
+    cv::Mat noise(300, 300, CV_8UC3);
+    cv::randu(noise, 0, 256);
+    const bool written = exportImage(noise, "0");
+    const QStringList left = QDir(small).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    const bool nextWritten = exportImage(plainImage(2, 2, {1, 2, 3}), "1");
+    QProcess::execute("umount", {small});
+    QVERIFY(!written);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", "))); // nothing half-written, no temporary
+    QVERIFY(nextWritten);                                     // the next export still works
+#else
+    QSKIP("needs a Linux tmpfs");
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestExport)

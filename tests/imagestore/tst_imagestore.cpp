@@ -6,6 +6,11 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
 using MakeUrl = std::function<QVariant(const QString &folder)>;
 Q_DECLARE_METATYPE(MakeUrl)
 
@@ -50,6 +55,46 @@ QByteArray bmpBomb()
     return header;
 }
 
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * (3 - i))) & 0xff);
+    return bytes;
+}
+
+// A valid PNG signature and header chunk for a picture of width by height, then nothing.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    const QByteArray chunk = "IHDR" + bigEndian(width) + bigEndian(height) +
+                             QByteArray::fromHex("0802000000"); // 8-bit RGB
+    return QByteArray::fromHex("89504e470d0a1a0a") + bigEndian(13) + chunk +
+           bigEndian(crc32(chunk));
+}
+
+// A real JPEG whose frame header is changed to declare width by height.
+QByteArray jpegDeclaring(quint16 width, quint16 height)
+{
+    QByteArray jpeg = encoded(".jpg", cv::Mat(16, 16, CV_8UC3, cv::Scalar(1, 2, 3)));
+    const int frame = jpeg.indexOf(QByteArray::fromHex("ffc0"));
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xff);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xff);
+    return jpeg;
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -72,6 +117,8 @@ private slots:
     void awkwardNames();
     void refused_data();
     void refused();
+    void jpegCutInHalf();
+    void headersCostNoMemory();
 
 private:
     QTemporaryDir m_folder;
@@ -148,12 +195,27 @@ void TestImageStore::awkwardNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("asText");
     const QStringList names = {
-        QStringLiteral("a b.png"),        QStringLiteral("a#b.png"),
-        QStringLiteral("100%25 a%b.png"), QStringLiteral("übersicht ñ 漢.png"),
-        QStringLiteral("[x]?&=;+.png"),   QStringLiteral(".hidden")};
+        QStringLiteral("a b.png"),
+        QStringLiteral("a#b.png"),
+        QStringLiteral("100%25 a%b.png"),
+        QStringLiteral("übersicht ñ 漢.png"),
+        QStringLiteral("[x]?&=;+.png"),
+        QStringLiteral(".hidden"),
+        QStringLiteral("-leading dash"),
+        QStringLiteral(" spaces around "),
+        QStringLiteral("📷 photo"),
+        QString(200, QLatin1Char('n')),
+#ifdef Q_OS_UNIX
+        // Names only other systems forbid.
+        QStringLiteral("line\nbreak\ttab"),
+        QStringLiteral("back\\slash \"quoted\" 'single'"),
+        QStringLiteral("c:colon*star|pipe<less>"),
+#endif
+    };
     for (const QString &name : names) {
-        QTest::newRow(qPrintable(name + " as url")) << name << false;
-        QTest::newRow(qPrintable(name + " as text")) << name << true;
+        const QString tag = QString(name).replace('\n', "\\n").replace('\t', "\\t");
+        QTest::newRow(qPrintable(tag + " as url")) << name << false;
+        QTest::newRow(qPrintable(tag + " as text")) << name << true;
     }
 }
 
@@ -190,7 +252,22 @@ void TestImageStore::refused_data()
     QTest::newRow("empty file") << MakeUrl(file(QByteArray()));
     QTest::newRow("text named png") << MakeUrl(file("not an image at all\n"));
     QTest::newRow("png cut short") << MakeUrl(file(png.left(png.size() / 3)));
-    QTest::newRow("header beyond the pixel limit") << MakeUrl(file(bmpBomb()));
+    QTest::newRow("bmp header beyond the pixel limit") << MakeUrl(file(bmpBomb()));
+    QTest::newRow("png header beyond the pixel limit") << MakeUrl(file(pngHeader(100000, 100000)));
+    QTest::newRow("png header within the limit, no data") << MakeUrl(file(pngHeader(30000, 30000)));
+    QTest::newRow("jpeg header beyond the pixel limit")
+        << MakeUrl(file(jpegDeclaring(65000, 65000)));
+    QTest::newRow("png header of width 0") << MakeUrl(file(pngHeader(0, 10)));
+    QTest::newRow("named pipe") << MakeUrl([](const QString &folder) {
+        // Must be refused without opening it: a read would wait for a writer forever.
+        const QByteArray path = QFile::encodeName(folder + "/pipe.png");
+        [&] { QCOMPARE(mkfifo(path.constData(), 0600), 0); }();
+        return QVariant(QUrl::fromLocalFile(folder + "/pipe.png"));
+    });
+    QTest::newRow("dangling link") << MakeUrl([](const QString &folder) {
+        QFile::link(folder + "/nowhere.png", folder + "/dangling.png");
+        return QVariant(QUrl::fromLocalFile(folder + "/dangling.png"));
+    });
     QTest::newRow("directory") << MakeUrl(
         [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder)); });
     QTest::newRow("link loop") << MakeUrl([](const QString &folder) {
@@ -215,6 +292,44 @@ void TestImageStore::refused()
     const int count = storedImageCount();
     QCOMPARE(importImage(url), -1);
     QCOMPARE(storedImageCount(), count);
+}
+
+void TestImageStore::jpegCutInHalf()
+{
+    // The decoder fills what is missing with grey; nothing can tell it from a real picture.
+    cv::Mat picture(64, 48, CV_8UC3);
+    cv::randu(picture, 0, 256);
+    const QByteArray jpeg = encoded(".jpg", picture);
+    const QString path = m_folder.filePath(QStringLiteral("half.jpg"));
+    writeFile(path, jpeg.left(jpeg.size() / 2));
+    const int index = importImage(QUrl::fromLocalFile(path));
+    QVERIFY(index >= 0);
+    QCOMPARE(storedImage(index).size(), cv::Size(48, 64));
+}
+
+void TestImageStore::headersCostNoMemory()
+{
+#if !defined(Q_OS_LINUX)
+    QSKIP("peak memory is read from getrusage on Linux");
+#elif defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("sanitizers write shadow memory for every allocation");
+#else
+    // Headers that declare huge pictures over a few bytes: refused, never paid for in memory.
+    const QList<QByteArray> bombs = {bmpBomb(), pngHeader(100000, 100000), pngHeader(30000, 30000),
+                                     jpegDeclaring(65000, 65000)};
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    for (const QByteArray &bomb : bombs) {
+        const QString path = m_folder.filePath(QStringLiteral("bomb"));
+        writeFile(path, bomb);
+        QCOMPARE(importImage(QUrl::fromLocalFile(path)), -1);
+    }
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+    qInfo("peak memory grew by %ld KiB", grownKiB);
+    QVERIFY(grownKiB < 64 * 1024);
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestImageStore)
