@@ -1,5 +1,7 @@
 #include "core/export.h"
 
+#include "core/failsafe.h"
+
 #include <QSaveFile>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
@@ -13,17 +15,14 @@ bool exportImage(const cv::Mat &image, const QString &stem)
     // An empty folder would put the file into the file-system root.
     if (image.empty() || exportFolder.isEmpty())
         return false;
-    std::vector<uchar> png;
-    try {
+    const std::vector<uchar> png = orEmpty([&image] {
         cv::Mat bgr;
         cv::cvtColor(image, bgr, cv::COLOR_RGB2BGR);
-        if (!cv::imencode(".png", bgr, png))
-            return false;
-    } catch (const cv::Exception &) {
+        std::vector<uchar> encoded;
+        return cv::imencode(".png", bgr, encoded) ? encoded : std::vector<uchar>();
+    });
+    if (png.empty())
         return false;
-    } catch (const std::bad_alloc &) {
-        return false;
-    }
     // A temporary file beside the target, renamed on commit: an interrupted export never leaves
     // a truncated PNG under the final name.
     QSaveFile file(exportFolder + QLatin1Char('/') + stem + QLatin1String(".png"));

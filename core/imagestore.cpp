@@ -1,5 +1,7 @@
 #include "core/imagestore.h"
 
+#include "core/failsafe.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -55,19 +57,13 @@ cv::Mat readImageFile(const QString &path)
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
         return {};
-    try {
+    return orEmpty([&bytes] {
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
         cv::Mat image = cv::imdecode(encoded, cv::IMREAD_COLOR);
-        if (image.empty())
-            return {};
-        cv::cvtColor(image, image, cv::COLOR_BGR2RGB);
+        if (!image.empty())
+            cv::cvtColor(image, image, cv::COLOR_BGR2RGB);
         return image;
-    } catch (const cv::Exception &) {
-        // The decoder throws, rather than failing, for headers beyond its pixel limit.
-        return {};
-    } catch (const std::bad_alloc &) {
-        return {};
-    }
+    });
 }
 
 int importImage(const QVariant &url)

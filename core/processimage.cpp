@@ -1,6 +1,7 @@
 #include "core/processimage.h"
 
 #include "core/export.h"
+#include "core/failsafe.h"
 #include "core/imageoptions.h"
 #include "core/imagestore.h"
 
@@ -95,15 +96,10 @@ cv::Mat processImage(const QString &descriptor, bool save, bool *written)
     const cv::Mat source = storedImage(options.index);
     if (source.empty())
         return {};
-    cv::Mat result;
-    try {
-        result =
-            options.crop ? cropToObject(source, options.padding, options.maxWidth) : source.clone();
-    } catch (const cv::Exception &) {
-        return {};
-    } catch (const std::bad_alloc &) {
-        return {};
-    }
+    const cv::Mat result = orEmpty([&options, &source] {
+        return options.crop ? cropToObject(source, options.padding, options.maxWidth)
+                            : source.clone();
+    });
     if (save && !result.empty()) {
         const bool ok = exportImage(result, QString::number(options.index));
         if (written)

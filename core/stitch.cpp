@@ -1,6 +1,7 @@
 #include "core/stitch.h"
 
 #include "core/export.h"
+#include "core/failsafe.h"
 #include "core/imageoptions.h"
 #include "core/processimage.h"
 
@@ -12,17 +13,13 @@ cv::Mat joinPair(const cv::Mat &left, cv::Mat right)
         return {};
     if (double(left.rows) * (double(left.cols) + right.cols) > maxImagePixels)
         return {};
-    try {
+    return orEmpty([&left, &right] {
         if (right.rows != left.rows)
             cv::resize(right, right, cv::Size(right.cols, left.rows), 0, 0, cv::INTER_LINEAR);
         cv::Mat joined;
         cv::hconcat(left, right, joined);
         return joined;
-    } catch (const cv::Exception &) {
-        return {};
-    } catch (const std::bad_alloc &) {
-        return {};
-    }
+    });
 }
 
 bool saveStitched(const QVariant &uris)
