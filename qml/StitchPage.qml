@@ -53,6 +53,7 @@ Row {
     // file was written is the folder shown and the window closed; otherwise the user is told
     // and may export again, into another folder.
     function exportFiles(folder) {
+        exportFailure.close()
         cvimage.setExportFolder(folder)
         var failed = 0
         var total = 0
@@ -190,6 +191,8 @@ Row {
         }
     }
 
+    // Stays until the user dismisses it or exports again: the click that chose the folder must
+    // not close it.
     Popup {
         id: exportFailure
         objectName: "exportFailure"
@@ -201,6 +204,7 @@ Row {
         y: stitchPage.height - height - 20
         width: Math.min(stitchPage.width - 40, 640)
         padding: 16
+        closePolicy: Popup.CloseOnEscape
 
         background: Rectangle {
             color: "#333"
@@ -208,12 +212,22 @@ Row {
             border.color: Universal.accent
         }
 
-        Text {
-            id: message
+        RowLayout {
             width: parent.width
-            wrapMode: Text.Wrap
-            color: Universal.foreground
-            font.pixelSize: 20
+            spacing: 16
+
+            Text {
+                id: message
+                wrapMode: Text.Wrap
+                color: Universal.foreground
+                font.pixelSize: 20
+                Layout.fillWidth: true
+            }
+
+            Button {
+                text: "OK"
+                onClicked: exportFailure.close()
+            }
         }
     }
 }

@@ -178,6 +178,9 @@ Item {
             compare(failure.text, "2 of 5 files could not be written into /read only/#ü."
                     + " Press Export to choose another folder.")
             compare(stitchPage.stitched, [[urls[0], urls[1]]]) // the pairs stay
+            // The message outlasts clicks elsewhere, such as the one that chose the folder.
+            mouseClick(root, 5, root.height - 5)
+            verify(failure.visible)
 
             cvimage.failing = []
             stitchPage.exportFiles("file:///elsewhere")
