@@ -16,6 +16,13 @@ namespace {
 // the vector has moved its entries. A standard mutex, so that race detectors can see it.
 std::mutex storeMutex;
 std::vector<cv::Mat> store;
+
+// OpenCV hands files with the DICOM signature to GDCM, which aborts the whole process on some
+// malformed ones instead of failing. Medical scans are no photographs: they are refused.
+bool isDicom(const QByteArray &bytes)
+{
+    return bytes.size() >= 132 && bytes.mid(128, 4) == "DICM";
+}
 } // namespace
 
 int appendStoredImage(const cv::Mat &image)
@@ -55,7 +62,7 @@ cv::Mat readImageFile(const QString &path)
         return {};
     // Reading through Qt keeps non-ASCII paths working on every platform.
     const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
+    if (bytes.isEmpty() || isDicom(bytes))
         return {};
     return orEmpty([&bytes] {
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));

@@ -16,7 +16,7 @@ int storedImageCount();
 // does not name a local file.
 QString localPathFromUrl(const QVariant &url);
 // The file decoded as 8-bit RGB, upright by its orientation tag, or an empty image when it is
-// not a regular file or cannot be decoded.
+// not a regular file, cannot be decoded or is a DICOM file.
 cv::Mat readImageFile(const QString &path);
 // Decodes the file a URL names into the store: its index, or -1 when nothing was stored.
 int importImage(const QVariant &url);

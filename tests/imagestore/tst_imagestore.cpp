@@ -257,6 +257,10 @@ void TestImageStore::refused_data()
     QTest::newRow("png header within the limit, no data") << MakeUrl(file(pngHeader(30000, 30000)));
     QTest::newRow("jpeg header beyond the pixel limit")
         << MakeUrl(file(jpegDeclaring(65000, 65000)));
+    // Found by fuzzing: GDCM asserted on it and took the application down.
+    QTest::newRow("malformed DICOM") << MakeUrl(file(QByteArray::fromBase64(
+        "bm90AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"
+        "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAIGHyIGlESUNNCg==")));
     QTest::newRow("png header of width 0") << MakeUrl(file(pngHeader(0, 10)));
     QTest::newRow("named pipe") << MakeUrl([](const QString &folder) {
         // Must be refused without opening it: a read would wait for a writer forever.
