@@ -258,9 +258,8 @@ void TestImageStore::refused_data()
     QTest::newRow("jpeg header beyond the pixel limit")
         << MakeUrl(file(jpegDeclaring(65000, 65000)));
     // Found by fuzzing: GDCM asserted on it and took the application down.
-    QTest::newRow("malformed DICOM") << MakeUrl(file(QByteArray::fromBase64(
-        "bm90AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"
-        "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAIGHyIGlESUNNCg==")));
+    QTest::newRow("malformed DICOM")
+        << MakeUrl(file("not" + QByteArray(120, '\0') + " a\xf2 iDICM\n"));
     QTest::newRow("png header of width 0") << MakeUrl(file(pngHeader(0, 10)));
     QTest::newRow("named pipe") << MakeUrl([](const QString &folder) {
         // Must be refused without opening it: a read would wait for a writer forever.
