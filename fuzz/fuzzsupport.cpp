@@ -33,8 +33,7 @@ bool affordable(const QString &descriptor)
     const cv::Mat source = storedImage(options.index);
     if (!options.crop || source.empty())
         return true;
-    const cv::Rect region =
-        paddedRegion(detectObjectBox(source), options.padding, source.size());
+    const cv::Rect region = paddedRegion(detectObjectBox(source), options.padding, source.size());
     const double height = region.empty() || region.width <= 0
                               ? 0
                               : region.height * (double(options.maxWidth) / region.width);

@@ -149,7 +149,7 @@ void TestExport::fullFileSystem()
     QProcess::execute("umount", {small});
     QVERIFY(!written);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(", "))); // nothing half-written, no temporary
-    QVERIFY(nextWritten);                                     // the next export still works
+    QVERIFY(nextWritten);                                  // the next export still works
 #else
     QSKIP("needs a Linux tmpfs");
 #endif
