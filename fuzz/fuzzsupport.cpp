@@ -34,11 +34,9 @@ bool affordable(const QString &descriptor)
     if (!options.crop || source.empty())
         return true;
     const cv::Rect region = paddedRegion(detectObjectBox(source), options.padding, source.size());
-    const double height = region.empty() || region.width <= 0
-                              ? 0
-                              : region.height * (double(options.maxWidth) / region.width);
-    const double pixels = height * options.maxWidth;
-    return pixels <= 16e6 || pixels > maxImagePixels;
+    // A height of 0 means the pipeline refuses the result without allocating it.
+    const int height = scaledHeight(region.size(), options.maxWidth);
+    return double(height) * options.maxWidth <= 16e6;
 }
 
 void fuzzFailure(const char *what)
