@@ -5,23 +5,85 @@
 #include "core/processimage.h"
 #include "core/stitch.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
-CvImage::CvImage(QObject *parent) : QObject(parent) {}
+namespace {
+// Detection waits until the files already dropped are decoded: thumbnails come first.
+constexpr int detectionPriority = -1;
+} // namespace
+
+CvImage::CvImage(QObject *parent) : QObject(parent)
+{
+    connect(&m_importer, &ImportJob::photoReady, this, &CvImage::list);
+}
+
+CvImage::~CvImage()
+{
+    // Every job waits for its own tasks when destroyed; cancelled first, none of them waits
+    // behind work that nobody will see.
+    m_importer.cancel();
+    m_exporter.cancel();
+    m_detections.cancel();
+}
 
 void CvImage::addImage(const QVariant &image)
 {
+    const QString path = localPathFromUrl(image);
     const int index = importImage(image);
-    if (index < 0)
-        return;
+    if (index >= 0)
+        list(index, path);
+}
+
+void CvImage::importUrls(const QVariant &urls)
+{
+    // A drop event hands over its URLs as a QList<QUrl>, script code as a list of variants.
+    QVariantList list;
+    if (urls.userType() == qMetaTypeId<QList<QUrl>>()) {
+        for (const QUrl &url : urls.value<QList<QUrl>>())
+            list << url;
+    } else {
+        list = urls.toList();
+    }
+    QStringList paths;
+    for (const QVariant &url : list) {
+        const QString path = localPathFromUrl(url);
+        // What is not a local file stays named by its URL in the list of unreadable files.
+        paths << (path.isEmpty() ? url.toString() : path);
+    }
+    m_importer.start(paths);
+}
+
+void CvImage::list(int index, const QString &path)
+{
+    m_photos.append(index, QFileInfo(path).fileName());
     m_imageArray.append(QStringLiteral("image://cv/") + QString::number(index));
     emit imageArrayChanged();
+    m_detections.run(
+        [this, index](bool cancelled) {
+            if (cancelled)
+                return;
+            objectBox(index);
+            const std::lock_guard<std::mutex> lock(m_detections.mutex());
+            m_detected.push_back(index);
+        },
+        detectionPriority);
+}
+
+void CvImage::collectDetections()
+{
+    std::vector<int> detected;
+    {
+        const std::lock_guard<std::mutex> lock(m_detections.mutex());
+        detected.swap(m_detected);
+    }
+    for (const int index : detected)
+        m_photos.setBoxReady(index);
 }
 
 void CvImage::setExportFolder(const QVariant &folder)
 {
-    exportFolder =
-        folder.userType() == QMetaType::QUrl ? folder.toUrl().toLocalFile() : folder.toString();
+    exportFolder = exportFolderPath(folder);
 }
 
 bool CvImage::save(const QVariant &uri)

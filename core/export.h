@@ -1,11 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <opencv2/core.hpp>
 
-// The folder exports go to; set from the user's choice, empty until then.
+// The folder the synchronous exports (CvImage::save and saveStitched) go to; set from the user's
+// choice on the GUI thread, empty until then.
 extern QString exportFolder;
 
-// Writes an RGB image as "<exportFolder>/<stem>.png". The file is replaced whole or not at all;
+// Writes an RGB image as "<folder>/<stem>.png". The file is replaced whole or not at all;
 // returns whether it was written. Nothing is written for an empty image or an empty folder.
+bool exportImage(const cv::Mat &image, const QString &folder, const QString &stem);
+// The same, into exportFolder.
 bool exportImage(const cv::Mat &image, const QString &stem);
+
+// A folder the user chose, as a path: a URL is turned into its local path, a text is kept.
+QString exportFolderPath(const QVariant &folder);

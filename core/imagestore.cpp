@@ -1,6 +1,7 @@
 #include "core/imagestore.h"
 
 #include "core/failsafe.h"
+#include "core/processimage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,14 +9,28 @@
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
 namespace {
-// A lookup only copies a matrix header under the lock; the pixels it shares stay valid after
-// the vector has moved its entries. A standard mutex, so that race detectors can see it.
+// The object box of one photo, filled in once by whichever thread asks first.
+struct BoxSlot
+{
+    std::once_flag detected;
+    cv::Rect box;
+};
+
+struct Entry
+{
+    DecodedPhoto photo;
+    std::shared_ptr<BoxSlot> box;
+};
+
+// A lookup only copies handles under the lock; the pixels they share stay valid after the vector
+// has moved its entries. A standard mutex, so that race detectors can see it.
 std::mutex storeMutex;
-std::vector<cv::Mat> store;
+std::vector<Entry> store;
 
 // OpenCV hands files with the DICOM signature to GDCM, which aborts the whole process on some
 // malformed ones instead of failing. Medical scans are no photographs: they are refused.
@@ -23,27 +38,68 @@ bool isDicom(const QByteArray &bytes)
 {
     return bytes.size() >= 132 && bytes.mid(128, 4) == "DICM";
 }
-} // namespace
 
-int appendStoredImage(const cv::Mat &image)
+cv::Mat reducedCopy(const cv::Mat &image)
 {
-    const std::lock_guard<std::mutex> lock(storeMutex);
-    store.push_back(image);
-    return int(store.size()) - 1;
+    const int side = std::max(image.cols, image.rows);
+    if (side <= previewSide)
+        return image;
+    const double scale = double(previewSide) / side;
+    const cv::Size size(std::max(1, int(image.cols * scale + 0.5)),
+                        std::max(1, int(image.rows * scale + 0.5)));
+    cv::Mat reduced;
+    cv::resize(image, reduced, size, 0, 0, cv::INTER_AREA);
+    return reduced;
 }
 
-cv::Mat storedImage(int index)
+Entry entryAt(int index)
 {
     const std::lock_guard<std::mutex> lock(storeMutex);
     if (index < 0 || size_t(index) >= store.size())
         return {};
     return store[size_t(index)];
 }
+} // namespace
+
+int appendStoredImage(const cv::Mat &image)
+{
+    return appendStoredPhoto({image, orEmpty([&image] { return reducedCopy(image); })});
+}
+
+int appendStoredPhoto(const DecodedPhoto &photo)
+{
+    Entry entry{photo, std::make_shared<BoxSlot>()};
+    const std::lock_guard<std::mutex> lock(storeMutex);
+    store.push_back(std::move(entry));
+    return int(store.size()) - 1;
+}
+
+cv::Mat storedImage(int index)
+{
+    return entryAt(index).photo.image;
+}
+
+cv::Mat storedPreview(int index)
+{
+    return entryAt(index).photo.preview;
+}
 
 int storedImageCount()
 {
     const std::lock_guard<std::mutex> lock(storeMutex);
     return int(store.size());
+}
+
+cv::Rect objectBox(int index)
+{
+    const Entry entry = entryAt(index);
+    if (!entry.box)
+        return {};
+    BoxSlot &slot = *entry.box;
+    std::call_once(slot.detected, [&slot, &entry] {
+        slot.box = orEmpty([&entry] { return detectObjectBox(entry.photo.image); });
+    });
+    return slot.box;
 }
 
 QString localPathFromUrl(const QVariant &url)
@@ -73,8 +129,19 @@ cv::Mat readImageFile(const QString &path)
     });
 }
 
+DecodedPhoto decodePhoto(const QString &path)
+{
+    const cv::Mat image = readImageFile(path);
+    if (image.empty())
+        return {};
+    const cv::Mat preview = orEmpty([&image] { return reducedCopy(image); });
+    if (preview.empty())
+        return {};
+    return {image, preview};
+}
+
 int importImage(const QVariant &url)
 {
-    const cv::Mat image = readImageFile(localPathFromUrl(url));
-    return image.empty() ? -1 : appendStoredImage(image);
+    const DecodedPhoto photo = decodePhoto(localPathFromUrl(url));
+    return photo.image.empty() ? -1 : appendStoredPhoto(photo);
 }

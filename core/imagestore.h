@@ -4,13 +4,30 @@
 #include <QVariant>
 #include <opencv2/core.hpp>
 
-// The process-wide image store: decoded images (8-bit, 3 channels, RGB order), append-only,
-// so an index once handed out names the same image for the life of the process. Safe to read
-// from the engine's image-loading thread while the GUI thread appends.
+// A photo as the store keeps it: the decoded image (8-bit, 3 channels, RGB order) and a reduced
+// copy of it that previews are cut from.
+struct DecodedPhoto
+{
+    cv::Mat image;
+    cv::Mat preview;
+};
+
+// The longest side of a photo's reduced copy: enough for a 200-pixel tile cut from a third of
+// the photo, small enough for a hundred photos in a few hundred megabytes.
+constexpr int previewSide = 800;
+
+// The process-wide image store, append-only, so an index once handed out names the same photo
+// for the life of the process. Safe to use from any thread.
 int appendStoredImage(const cv::Mat &image);
+int appendStoredPhoto(const DecodedPhoto &photo);
 // A shared handle to the entry, or an empty image for an index outside the store.
 cv::Mat storedImage(int index);
+// The entry's reduced copy, or an empty image for an index outside the store.
+cv::Mat storedPreview(int index);
 int storedImageCount();
+// The bounding box of the photo's object at full resolution. Edge detection runs once per
+// photo, on the first call; a concurrent caller waits for it. Empty for an unknown index.
+cv::Rect objectBox(int index);
 
 // The local path a dropped file URL names (a QUrl or its text), or an empty text when the URL
 // does not name a local file.
@@ -18,5 +35,7 @@ QString localPathFromUrl(const QVariant &url);
 // The file decoded as 8-bit RGB, upright by its orientation tag, or an empty image when it is
 // not a regular file, cannot be decoded or is a DICOM file.
 cv::Mat readImageFile(const QString &path);
+// The file decoded with its reduced copy; both empty when it cannot be read.
+DecodedPhoto decodePhoto(const QString &path);
 // Decodes the file a URL names into the store: its index, or -1 when nothing was stored.
 int importImage(const QVariant &url);

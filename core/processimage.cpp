@@ -1,6 +1,7 @@
 #include "core/processimage.h"
 
 #include "core/export.h"
+#include "core/exportnames.h"
 #include "core/failsafe.h"
 #include "core/imageoptions.h"
 #include "core/imagestore.h"
@@ -14,22 +15,6 @@ namespace {
 // Side of both box blurs, aperture of the Sobel operator and ratio of the two edge thresholds.
 constexpr int kernelSize = 5;
 constexpr double lowThreshold = 60.0;
-
-cv::Mat cropToObject(const cv::Mat &source, int padding, int maxWidth)
-{
-    if (maxWidth <= 0)
-        return {};
-    const cv::Rect region = paddedRegion(detectObjectBox(source), padding, source.size());
-    if (region.empty())
-        return {};
-    const int height = scaledHeight(region.size(), maxWidth);
-    if (height <= 0)
-        return {};
-    // Scaling straight from the region reads the same pixels as a copy of it would.
-    cv::Mat scaled;
-    cv::resize(source(region), scaled, cv::Size(maxWidth, height), 0, 0, cv::INTER_LINEAR);
-    return scaled;
-}
 } // namespace
 
 cv::Rect detectObjectBox(const cv::Mat &source)
@@ -88,6 +73,24 @@ int scaledHeight(const cv::Size &cutOut, int maxWidth)
     return int(height);
 }
 
+Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
+                   const cv::Rect &objectBox)
+{
+    if (imageSize.empty())
+        return {};
+    if (!options.crop)
+        return {cv::Rect(cv::Point(0, 0), imageSize), imageSize};
+    if (options.maxWidth <= 0)
+        return {};
+    const cv::Rect region = paddedRegion(objectBox, options.padding, imageSize);
+    if (region.empty())
+        return {};
+    const int height = scaledHeight(region.size(), options.maxWidth);
+    if (height <= 0)
+        return {};
+    return {region, cv::Size(options.maxWidth, height)};
+}
+
 cv::Mat processImage(const QString &descriptor, bool save, bool *written)
 {
     if (written)
@@ -97,11 +100,18 @@ cv::Mat processImage(const QString &descriptor, bool save, bool *written)
     if (source.empty())
         return {};
     const cv::Mat result = orEmpty([&options, &source] {
-        return options.crop ? cropToObject(source, options.padding, options.maxWidth)
-                            : source.clone();
+        if (!options.crop)
+            return source.clone();
+        const Framing framing = frameImage(options, source.size(), objectBox(options.index));
+        if (framing.region.empty())
+            return cv::Mat();
+        // Scaling straight from the region reads the same pixels as a copy of it would.
+        cv::Mat scaled;
+        cv::resize(source(framing.region), scaled, framing.size, 0, 0, cv::INTER_LINEAR);
+        return scaled;
     });
     if (save && !result.empty()) {
-        const bool ok = exportImage(result, QString::number(options.index));
+        const bool ok = exportImage(result, singleStem(descriptor));
         if (written)
             *written = ok;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/imageoptions.h"
+
 #include <QString>
 #include <opencv2/core.hpp>
 
@@ -8,8 +10,19 @@
 // Results of more pixels than OpenCV's own decoder accepts are refused, not allocated.
 constexpr double maxImagePixels = double(1 << 30);
 
+// Where a processed image comes from and how large it is: the region of the stored image it
+// shows and the size that region is scaled to. Both empty when the options yield no picture.
+struct Framing
+{
+    cv::Rect region;
+    cv::Size size;
+};
+// The framing of a photo of imageSize whose object box is objectBox.
+Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
+                   const cv::Rect &objectBox);
+
 // The processed image a descriptor asks for: the stored image as it is, or, with crop, the
-// object found by edge detection, grown by the padding and scaled to maxWidth wide. Always a
+// object found by edge detection (once per photo), grown by the padding and scaled to maxWidth wide. Always a
 // fresh, gapless 8-bit RGB buffer, or an empty image when the descriptor yields no picture.
 // With save set the result is also exported; written, when given, tells whether it was.
 cv::Mat processImage(const QString &descriptor, bool save, bool *written = nullptr);

@@ -1,8 +1,8 @@
 #include "core/stitch.h"
 
 #include "core/export.h"
+#include "core/exportnames.h"
 #include "core/failsafe.h"
-#include "core/imageoptions.h"
 #include "core/processimage.h"
 
 #include <opencv2/imgproc.hpp>
@@ -22,16 +22,16 @@ cv::Mat joinPair(const cv::Mat &left, cv::Mat right)
     });
 }
 
+cv::Mat processPair(const QString &left, const QString &right)
+{
+    return joinPair(processImage(left, false), processImage(right, false));
+}
+
 bool saveStitched(const QVariant &uris)
 {
     const QStringList descriptors = uris.toStringList();
     if (descriptors.size() < 2)
         return false;
-    const int leftIndex = parseOptions(descriptors.at(0)).index;
-    const int rightIndex = parseOptions(descriptors.at(1)).index;
-    const cv::Mat left = processImage(descriptors.at(0), false);
-    const cv::Mat right = processImage(descriptors.at(1), false);
-    const QString stem =
-        QString::number(leftIndex) + QLatin1Char('_') + QString::number(rightIndex);
-    return exportImage(joinPair(left, right), stem);
+    return exportImage(processPair(descriptors.at(0), descriptors.at(1)),
+                       pairStem(descriptors.at(0), descriptors.at(1)));
 }

@@ -1,11 +1,20 @@
 #include "providers/cvimageprovider.h"
 
-#include "core/processimage.h"
-#include "providers/previewpixmap.h"
+#include "providers/preview.h"
+#include "providers/previewresponse.h"
 
-CvImageProvider::CvImageProvider() : QQuickImageProvider(QQmlImageProviderBase::Pixmap) {}
+#include <QPixmap>
+
+namespace {
+const QSize bounds(200, 200);
+}
 
 QPixmap CvImageProvider::requestPixmap(const QString &id, QSize *, const QSize &)
 {
-    return previewPixmap(processImage(id, false), QSize(200, 200));
+    return QPixmap::fromImage(previewImage(id, bounds));
+}
+
+QQuickImageResponse *CvImageProvider::requestImageResponse(const QString &id, const QSize &)
+{
+    return new PreviewResponse([id] { return previewImage(id, bounds); }, &m_pool);
 }

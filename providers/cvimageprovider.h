@@ -1,12 +1,18 @@
 #pragma once
 
-#include <QQuickImageProvider>
+#include <QQuickAsyncImageProvider>
+#include <QThreadPool>
 
-// Serves "image://cv/<descriptor>": the processed image fitted into 200 by 200.
-class CvImageProvider : public QQuickImageProvider
+// Serves "image://cv/<descriptor>": the processed image's preview fitted into 200 by 200. The
+// engine gets it asynchronously from the provider's own threads; requestPixmap answers at once
+// on the caller's thread with the same picture.
+class CvImageProvider : public QQuickAsyncImageProvider
 {
 public:
-    CvImageProvider();
-
     QPixmap requestPixmap(const QString &id, QSize *size, const QSize &requestedSize) override;
+    QQuickImageResponse *requestImageResponse(const QString &id,
+                                              const QSize &requestedSize) override;
+
+private:
+    QThreadPool m_pool;
 };

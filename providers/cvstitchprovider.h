@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QQuickImageProvider>
+#include <QQuickAsyncImageProvider>
+#include <QThreadPool>
 
-// Serves "image://stitch/<left descriptor>*<right descriptor>": the joined pair fitted into
-// 400 by 200.
-class CvStitchProvider : public QQuickImageProvider
+// Serves "image://stitch/<left descriptor>*<right descriptor>": the joined pair's preview fitted
+// into 400 by 200, asynchronously for the engine and at once through requestPixmap.
+class CvStitchProvider : public QQuickAsyncImageProvider
 {
 public:
-    CvStitchProvider();
-
     QPixmap requestPixmap(const QString &id, QSize *size, const QSize &requestedSize) override;
+    QQuickImageResponse *requestImageResponse(const QString &id,
+                                              const QSize &requestedSize) override;
+
+private:
+    QThreadPool m_pool;
 };

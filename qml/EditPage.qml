@@ -11,15 +11,12 @@ RowLayout {
     property var selected: []
 
     function getSources() {
-        var sources = []
-        for (var i = 0; i < repeater.count; ++i)
-            sources.push(repeater.itemAt(i).source)
-        return sources
+        return cvimage.photos.sources()
     }
 
-    function forEachSelected(change) {
-        for (var i = 0; i < selected.length; ++i)
-            change(repeater.itemAt(selected[i]))
+    // Gives every selected photo the options (crop, padding, maxWidth) named in options.
+    function setSelected(options) {
+        cvimage.photos.setOptions(selected, options)
     }
 
     Rectangle {
@@ -55,10 +52,7 @@ RowLayout {
                 value: 50
                 stepSize: 10
                 snapMode: Slider.SnapAlways
-                onValueChanged: {
-                    var value = Math.round(padding.value)
-                    editPage.forEachSelected(function (tile) { tile.padding = value })
-                }
+                onValueChanged: editPage.setSelected({ padding: Math.round(padding.value) })
             }
 
             Text {
@@ -80,10 +74,7 @@ RowLayout {
                     editable: true
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onValueModified: {
-                        var value = maximumwidth.value
-                        editPage.forEachSelected(function (tile) { tile.maxWidth = value })
-                    }
+                    onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
                 }
 
                 Button {
@@ -91,13 +82,7 @@ RowLayout {
                     text: "Crop"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: {
-                        var value = Math.round(padding.value)
-                        editPage.forEachSelected(function (tile) {
-                            tile.crop = true
-                            tile.padding = value
-                        })
-                    }
+                    onClicked: editPage.setSelected({ crop: true, padding: Math.round(padding.value) })
                 }
 
                 Button {
@@ -105,10 +90,7 @@ RowLayout {
                     text: "Reset"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: editPage.forEachSelected(function (tile) {
-                        tile.crop = false
-                        tile.padding = 0
-                    })
+                    onClicked: editPage.setSelected({ crop: false, padding: 0 })
                 }
 
                 Button {
@@ -166,9 +148,13 @@ RowLayout {
                 Repeater {
                     id: repeater
                     objectName: "repeater"
-                    model: cvimage.imageArray
+                    model: cvimage.photos
 
                     ImageItem {
+                        crop: model.crop
+                        padding: model.padding
+                        maxWidth: model.maxWidth
+                        source: model.source
                         onSelectedChanged: {
                             if (selected) {
                                 editPage.selected.push(index)

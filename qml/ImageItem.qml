@@ -6,13 +6,13 @@ import "./ImageItem.js" as ImageItemScript
 Rectangle {
     id: imageItem
 
+    // The photo's options and its descriptor URL (its image URL followed by the options), as the
+    // session holds them.
     property bool crop: false
     property int padding: 50
-    property bool selected: false
     property int maxWidth: 400
-    // The descriptor URL: the image URL of this tile's entry followed by its options.
-    property string source: modelData + "#crop=" + (crop ? "1" : "0") + "&padding=" + padding
-                            + "&maxWidth=" + maxWidth
+    property string source: ""
+    property bool selected: false
 
     width: 208
     height: 208

@@ -1,6 +1,7 @@
 import QtQuick 2.2
 import QtQuick.Controls.Universal 2.2
 import QtQuick.Controls 2.2
+import QtQuick.Layouts 1.3
 import "./ImageItem.js" as ImageItemScript
 
 Item {
@@ -12,15 +13,14 @@ Item {
     DropArea {
         anchors.fill: parent
         onDropped: {
-            for (var i = 0; i < drop.urls.length; ++i)
-                cvimage.addImage(drop.urls[i])
+            cvimage.importUrls(drop.urls)
             canContinue = true
         }
 
         ScrollView {
             id: thumbnailView
             anchors.fill: parent
-            visible: cvimage.imageArray.length > 0
+            visible: cvimage.photos.count > 0
             ScrollBar.vertical: ScrollBar {
                 parent: thumbnailView
                 anchors.right: thumbnailView.right
@@ -33,7 +33,7 @@ Item {
                 columns: ImageItemScript.gridColumns(importPage.width, 1)
 
                 Repeater {
-                    model: cvimage.imageArray
+                    model: cvimage.photos
 
                     Image {
                         id: image
@@ -43,7 +43,7 @@ Item {
                         sourceSize.height: 200
                         fillMode: Image.PreserveAspectFit
                         asynchronous: true
-                        source: modelData
+                        source: model.imageUrl
                     }
                 }
             }
@@ -52,7 +52,7 @@ Item {
         Rectangle {
             anchors.fill: parent
             color: Universal.background
-            visible: cvimage.imageArray.length === 0
+            visible: cvimage.photos.count === 0 && !cvimage.importer.running
 
             Text {
                 anchors.centerIn: parent
@@ -60,6 +60,36 @@ Item {
                 color: Universal.foreground
                 font.pixelSize: 32
             }
+        }
+    }
+
+    Notice {
+        objectName: "importProgress"
+        visible: cvimage.importer.running
+        text: "Importing " + Math.min(cvimage.importer.done + 1, cvimage.importer.total) + " of "
+              + cvimage.importer.total
+        progress: cvimage.importer.total > 0 ? cvimage.importer.done / cvimage.importer.total : 0
+    }
+
+    Notice {
+        id: unreadable
+        objectName: "unreadable"
+        visible: false
+        dismissable: true
+    }
+
+    Connections {
+        target: cvimage.importer
+        function onFinished(unreadableFiles) {
+            if (unreadableFiles.length === 0)
+                return
+            var names = unreadableFiles.map(function (path) {
+                return path.substring(path.lastIndexOf("/") + 1)
+            })
+            unreadable.text = (names.length === 1 ? "1 file could not be read: "
+                                                  : names.length + " files could not be read: ")
+                    + names.join(", ")
+            unreadable.visible = true
         }
     }
 }

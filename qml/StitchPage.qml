@@ -49,35 +49,50 @@ Row {
         stitchedChanged()
     }
 
-    // Writes every unpaired image, then every pair, into folder (a folder URL). Only when every
-    // file was written is the folder shown and the window closed; otherwise the user is told
-    // and may export again, into another folder.
+    // The folder of the export that runs or ran last, as the dialog gave it.
+    property var exportTarget
+
+    // Writes every unpaired image, then every pair, into folder (a folder URL), in the
+    // background. Only when every file was written is the folder shown and the window closed;
+    // otherwise the user is told and may export again, into another folder.
     function exportFiles(folder) {
         exportFailure.close()
-        cvimage.setExportFolder(folder)
-        var failed = 0
-        var total = 0
+        exportTarget = folder
+        var singles = []
         for (var i = 0; i < sources.length; ++i) {
-            if (hidden.indexOf(i) >= 0)
-                continue
-            ++total
-            if (!cvimage.save(descriptorOf(sources[i])))
-                ++failed
+            if (hidden.indexOf(i) < 0)
+                singles.push(descriptorOf(sources[i]))
         }
-        for (var k = 0; k < stitched.length; ++k) {
-            ++total
-            if (!cvimage.saveStitched([descriptorOf(stitched[k][0]), descriptorOf(stitched[k][1])]))
-                ++failed
+        var pairs = stitched.map(function (pair) {
+            return [descriptorOf(pair[0]), descriptorOf(pair[1])]
+        })
+        cvimage.exporter.start(folder, singles, pairs)
+    }
+
+    function exportFinished(written, total, cancelled) {
+        var files = function (n) { return n + (n === 1 ? " file" : " files") }
+        if (cancelled) {
+            exportFailure.text = "Export cancelled: " + written + " of " + files(total)
+                    + " written into " + displayPath(exportTarget) + "."
+            exportFailure.open()
+            return
         }
-        if (failed > 0) {
-            exportFailure.text = failed + " of " + total + (total === 1 ? " file" : " files")
-                    + " could not be written into " + displayPath(folder)
+        if (written < total) {
+            exportFailure.text = (total - written) + " of " + files(total)
+                    + " could not be written into " + displayPath(exportTarget)
                     + ". Press Export to choose another folder."
             exportFailure.open()
             return
         }
-        Qt.openUrlExternally(folder)
+        Qt.openUrlExternally(exportTarget)
         applicationWindow.close()
+    }
+
+    Connections {
+        target: cvimage.exporter
+        function onFinished(written, total, cancelled) {
+            stitchPage.exportFinished(written, total, cancelled)
+        }
     }
 
     // The folder as its owner knows it: a local path, decoded from the folder URL.
@@ -187,6 +202,56 @@ Row {
                         }
                     }
                 }
+            }
+        }
+    }
+
+    // While files are written the pairs cannot change; Cancel stops after the files in flight.
+    Popup {
+        id: exportProgress
+        objectName: "exportProgress"
+
+        parent: stitchPage
+        x: (stitchPage.width - width) / 2
+        y: stitchPage.height - height - 20
+        width: Math.min(stitchPage.width - 40, 640)
+        padding: 16
+        modal: true
+        closePolicy: Popup.NoAutoClose
+        visible: cvimage.exporter.running
+
+        background: Rectangle {
+            color: "#333"
+            border.width: 2
+            border.color: Universal.accent
+        }
+
+        ColumnLayout {
+            width: parent.width
+            spacing: 12
+
+            RowLayout {
+                spacing: 16
+                Layout.fillWidth: true
+
+                Text {
+                    text: "Exporting " + Math.min(cvimage.exporter.done + 1, cvimage.exporter.total)
+                          + " of " + cvimage.exporter.total
+                    color: Universal.foreground
+                    font.pixelSize: 20
+                    Layout.fillWidth: true
+                }
+
+                Button {
+                    objectName: "cancelExport"
+                    text: "Cancel"
+                    onClicked: cvimage.exporter.cancel()
+                }
+            }
+
+            ProgressBar {
+                value: cvimage.exporter.total > 0 ? cvimage.exporter.done / cvimage.exporter.total : 0
+                Layout.fillWidth: true
             }
         }
     }

@@ -56,6 +56,8 @@ ApplicationWindow {
             height: 50
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 1
+            // The pairs are chosen among all photos of the session: wait for the import.
+            enabled: !cvimage.importer.running
             onClicked: {
                 checkpointBar.currentStep = 2
                 currentPage = 2
@@ -70,6 +72,7 @@ ApplicationWindow {
             height: 50
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 2
+            enabled: !cvimage.exporter.running
             onClicked: fileDialog.visible = true
         }
     }

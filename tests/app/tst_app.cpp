@@ -145,8 +145,9 @@ void TestApp::wholeWorkflow()
     QVERIFY(!toEdit->isEnabled());
     drop(m_images);
     QTRY_VERIFY(toEdit->isEnabled());
-    const QVariantList images = byId(QStringLiteral("cvimage"))->property("imageArray").toList();
-    QCOMPARE(images.size(), m_images.size());
+    QObject *cvimage = byId(QStringLiteral("cvimage"));
+    QTRY_COMPARE(cvimage->property("imageArray").toList().size(), m_images.size());
+    const QVariantList images = cvimage->property("imageArray").toList();
     const int first = images.constFirst().toString().mid(11).toInt();
     click(toEdit);
 
@@ -168,6 +169,7 @@ void TestApp::wholeWorkflow()
     QVERIFY(QDir().mkpath(folder));
     click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport"))));
     chooseFolder(folder);
+    QTRY_VERIFY(!m_window->isVisible());
 
     const QString pairName = QStringLiteral("%1_%2.png").arg(first + 3).arg(first + 1);
     QStringList expected = {QStringLiteral("%1.png").arg(first),
@@ -186,19 +188,14 @@ void TestApp::wholeWorkflow()
                             processImage(descriptors.at(1), false).cols);
 
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
-    QTRY_VERIFY(!m_window->isVisible());
 }
 
 void TestApp::failedExportKeepsTheWindow()
 {
     drop(m_images.mid(0, 3));
-    const int first = byId(QStringLiteral("cvimage"))
-                          ->property("imageArray")
-                          .toList()
-                          .constFirst()
-                          .toString()
-                          .mid(11)
-                          .toInt();
+    QObject *cvimage = byId(QStringLiteral("cvimage"));
+    QTRY_COMPARE(cvimage->property("imageArray").toList().size(), 3);
+    const int first = cvimage->property("imageArray").toList().constFirst().toString().mid(11).toInt();
     click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
     click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
     click(tile(QStringLiteral("stitch"), 0));
@@ -230,9 +227,9 @@ void TestApp::failedExportKeepsTheWindow()
     QTest::keyClick(m_window, Qt::Key_Escape); // dismiss the message
     click(toExport);
     chooseFolder(writable);
+    QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 2);
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(writable)});
-    QTRY_VERIFY(!m_window->isVisible());
 }
 
 QTEST_MAIN(TestApp)

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/backgroundtasks.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+class QThreadPool;
+
+// Writes singles and pairs into a folder on a thread pool, every file whole or not at all.
+// Cancel lets the files in flight finish and skips the rest.
+class ExportJob : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool running READ running NOTIFY progressChanged)
+    Q_PROPERTY(int done READ done NOTIFY progressChanged)
+    Q_PROPERTY(int total READ total NOTIFY progressChanged)
+
+public:
+    explicit ExportJob(QThreadPool *pool, QObject *parent = nullptr);
+
+    bool running() const { return m_total > 0; }
+    int done() const { return m_written + m_failed; }
+    int total() const { return m_total; }
+
+    // folder: a folder URL or a path. singles: descriptors; pairs: [left, right] descriptor
+    // lists. Ignored while an export runs.
+    Q_INVOKABLE void start(const QVariant &folder, const QStringList &singles,
+                           const QVariantList &pairs);
+    Q_INVOKABLE void cancel();
+
+signals:
+    void progressChanged();
+    // written of total files are on disk; the others failed or, after a cancel, were skipped.
+    void finished(int written, int total, bool cancelled);
+
+private slots:
+    void collect();
+
+private:
+    void add(const QString &folder, const QStringList &descriptors);
+
+    int m_total = 0;
+    int m_written = 0;
+    int m_failed = 0;
+    int m_skipped = 0;
+    // Outcomes the tasks left since the last collect: written, failed, skipped.
+    int m_newWritten = 0;
+    int m_newFailed = 0;
+    int m_newSkipped = 0;
+    BackgroundTasks m_tasks;
+};

@@ -1,0 +1,52 @@
+#include "core/importjob.h"
+
+ImportJob::ImportJob(QThreadPool *pool, QObject *parent)
+    : QObject(parent), m_tasks(this, "collect", pool)
+{
+}
+
+void ImportJob::start(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    for (const QString &path : paths) {
+        const int position = int(m_paths.size());
+        m_paths << path;
+        m_tasks.run([this, position, path](bool cancelled) {
+            const DecodedPhoto photo = cancelled ? DecodedPhoto() : decodePhoto(path);
+            const std::lock_guard<std::mutex> lock(m_tasks.mutex());
+            m_decoded[position] = photo;
+        });
+    }
+    emit progressChanged();
+}
+
+void ImportJob::collect()
+{
+    std::map<int, DecodedPhoto> ready;
+    {
+        const std::lock_guard<std::mutex> lock(m_tasks.mutex());
+        while (!m_decoded.empty() && m_decoded.begin()->first == m_published + int(ready.size()))
+            ready.insert(m_decoded.extract(m_decoded.begin()));
+    }
+    if (ready.empty())
+        return;
+    for (const auto &[position, photo] : ready) {
+        ++m_published;
+        const QString &path = m_paths.at(position);
+        if (photo.image.empty())
+            m_unreadable << path;
+        else
+            emit photoReady(appendStoredPhoto(photo), path);
+    }
+    if (m_published < total()) {
+        emit progressChanged();
+        return;
+    }
+    const QStringList unreadable = m_unreadable;
+    m_paths.clear();
+    m_published = 0;
+    m_unreadable.clear();
+    emit progressChanged();
+    emit finished(unreadable);
+}

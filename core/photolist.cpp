@@ -1,0 +1,107 @@
+#include "core/photolist.h"
+
+PhotoList::PhotoList(QObject *parent) : QAbstractListModel(parent) {}
+
+int PhotoList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QString PhotoList::source(const Photo &photo)
+{
+    return QStringLiteral("image://cv/%1#crop=%2&padding=%3&maxWidth=%4")
+        .arg(photo.index)
+        .arg(photo.crop ? 1 : 0)
+        .arg(photo.padding)
+        .arg(photo.maxWidth);
+}
+
+QVariant PhotoList::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Photo &photo = m_rows[size_t(index.row())];
+    switch (role) {
+    case ImageUrlRole:
+        return QStringLiteral("image://cv/") + QString::number(photo.index);
+    case PhotoIndexRole:
+        return photo.index;
+    case Qt::DisplayRole:
+    case FileNameRole:
+        return photo.fileName;
+    case CropRole:
+        return photo.crop;
+    case PaddingRole:
+        return photo.padding;
+    case MaxWidthRole:
+        return photo.maxWidth;
+    case SourceRole:
+        return source(photo);
+    case BoxReadyRole:
+        return photo.boxReady;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> PhotoList::roleNames() const
+{
+    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},
+            {FileNameRole, "fileName"}, {CropRole, "crop"},
+            {PaddingRole, "padding"},   {MaxWidthRole, "maxWidth"},
+            {SourceRole, "source"},     {BoxReadyRole, "boxReady"}};
+}
+
+void PhotoList::append(int photoIndex, const QString &fileName)
+{
+    beginInsertRows(QModelIndex(), count(), count());
+    Photo photo;
+    photo.index = photoIndex;
+    photo.fileName = fileName;
+    m_rows.push_back(photo);
+    endInsertRows();
+    emit countChanged();
+}
+
+void PhotoList::setBoxReady(int photoIndex)
+{
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].index != photoIndex || m_rows[row].boxReady)
+            continue;
+        m_rows[row].boxReady = true;
+        const QModelIndex changed = index(int(row));
+        emit dataChanged(changed, changed, {BoxReadyRole});
+    }
+}
+
+void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
+{
+    const auto crop = options.find(QStringLiteral("crop"));
+    const auto padding = options.find(QStringLiteral("padding"));
+    const auto maxWidth = options.find(QStringLiteral("maxWidth"));
+    for (const QVariant &rowValue : rows) {
+        const int row = rowValue.toInt();
+        if (row < 0 || row >= count())
+            continue;
+        Photo &photo = m_rows[size_t(row)];
+        const Photo before = photo;
+        if (crop != options.end())
+            photo.crop = crop->toBool();
+        if (padding != options.end())
+            photo.padding = padding->toInt();
+        if (maxWidth != options.end())
+            photo.maxWidth = maxWidth->toInt();
+        if (source(photo) != source(before)) {
+            const QModelIndex changed = index(row);
+            emit dataChanged(changed, changed, {CropRole, PaddingRole, MaxWidthRole, SourceRole});
+        }
+    }
+}
+
+QStringList PhotoList::sources() const
+{
+    QStringList all;
+    for (const Photo &photo : m_rows)
+        all << source(photo);
+    return all;
+}

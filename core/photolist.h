@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <vector>
+
+// The session: one row per photo shown, in the order the photos arrived, with everything the
+// pages know about it. The image URL and the descriptor URL of a row are derived from it, so
+// the pages and the exports name the photo as they always have.
+class PhotoList : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+
+public:
+    enum Role {
+        ImageUrlRole = Qt::UserRole + 1,
+        PhotoIndexRole,
+        FileNameRole,
+        CropRole,
+        PaddingRole,
+        MaxWidthRole,
+        SourceRole,
+        BoxReadyRole,
+    };
+
+    explicit PhotoList(QObject *parent = nullptr);
+
+    int count() const { return int(m_rows.size()); }
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // A photo of the store, listed with its first options (no crop, padding 50, width 400).
+    void append(int photoIndex, const QString &fileName);
+    // Its object box is known: cropped previews and exports of it now cost no detection.
+    void setBoxReady(int photoIndex);
+
+    // Gives the rows the options named in options ("crop", "padding", "maxWidth"); other keys
+    // and rows outside the list are ignored.
+    Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
+    // The descriptor URL of every row, in order.
+    Q_INVOKABLE QStringList sources() const;
+
+signals:
+    void countChanged();
+
+private:
+    struct Photo
+    {
+        int index = 0;
+        QString fileName;
+        bool crop = false;
+        int padding = 50;
+        int maxWidth = 400;
+        bool boxReady = false;
+    };
+
+    static QString source(const Photo &photo);
+
+    std::vector<Photo> m_rows;
+};
