@@ -143,11 +143,20 @@ void TestApp::wholeWorkflow()
 {
     QQuickItem *toEdit = qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit")));
     QVERIFY(!toEdit->isEnabled());
-    drop(m_images);
+    // An unreadable file among the photos is named once the import is over.
+    QFile notes(m_files.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a photo") > 0);
+    notes.close();
+    drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes.fileName())} +
+         m_images.mid(2));
     QTRY_VERIFY(toEdit->isEnabled());
     QObject *cvimage = byId(QStringLiteral("cvimage"));
     QTRY_COMPARE(cvimage->property("imageArray").toList().size(), m_images.size());
     const QVariantList images = cvimage->property("imageArray").toList();
+    QObject *unreadable = item(QStringLiteral("importPage"), QStringLiteral("unreadable"));
+    QTRY_VERIFY(unreadable->property("visible").toBool());
+    QCOMPARE(unreadable->property("text").toString(),
+             QStringLiteral("1 file could not be read: notes.txt"));
     const int first = images.constFirst().toString().mid(11).toInt();
     click(toEdit);
 

@@ -42,12 +42,16 @@ Item {
                 cvimage.addImage(testImageUrls[i])
         }
 
-        // Every test starts with fresh tiles (a new import recreates them) and fresh controls.
+        // Every test starts with one more photo, nothing selected, first options, fresh controls.
         function init() {
             cvimage.addImage(testImageUrls[3])
-            editPage.selected.length = 0
+            press("deselectAll")
             slider.value = 50
             spinBox.value = 400
+            var all = []
+            for (var i = 0; i < repeater.count; ++i)
+                all.push(i)
+            cvimage.photos.setOptions(all, { crop: false, padding: 50, maxWidth: 400 })
             compare(repeater.count, cvimage.imageArray.length)
         }
 
@@ -104,7 +108,7 @@ Item {
             slider.value = 30 // nothing selected: only the label changes
             compare(options(0), [false, 50, 400])
             mouseClick(tile(0))
-            tile(0).maxWidth = 250
+            cvimage.photos.setOptions([0], { maxWidth: 250 })
             press("crop")
             compare(options(0), [true, 30, 250])
             compare(tile(0).source, cvimage.imageArray[0] + "#crop=1&padding=30&maxWidth=250")

@@ -14,22 +14,36 @@ Item {
         id: images
     }
 
-    // Stands in for the window's image object: records the export calls and fails on demand.
+    // Stands in for the window's image object: records what an export is asked to write, fails
+    // the files whose (left) descriptor is failing, and finishes at once.
     QtObject {
         id: cvimage
 
         property var calls: []
         property var failing: []
+        property QtObject exporter: QtObject {
+            property bool running: false
+            property int done: 0
+            property int total: 0
 
-        function setExportFolder(folder) { calls.push("folder " + folder) }
-        function save(uri) {
-            calls.push("save " + uri)
-            return failing.indexOf(uri) < 0
+            signal finished(int written, int total, bool cancelled)
+
+            function start(folder, singles, pairs) {
+                cvimage.calls.push("folder " + folder)
+                var written = 0
+                singles.forEach(function (single) {
+                    cvimage.calls.push("save " + single)
+                    written += cvimage.failing.indexOf(single) < 0 ? 1 : 0
+                })
+                pairs.forEach(function (pair) {
+                    cvimage.calls.push("pair " + pair[0] + " " + pair[1])
+                    written += cvimage.failing.indexOf(pair[0]) < 0 ? 1 : 0
+                })
+                finished(written, singles.length + pairs.length, cvimage.cancelling)
+            }
+            function cancel() {}
         }
-        function saveStitched(uris) {
-            calls.push("pair " + uris[0] + " " + uris[1])
-            return failing.indexOf(uris[0]) < 0
-        }
+        property bool cancelling: false
     }
 
     QtObject {
@@ -90,6 +104,7 @@ Item {
             stitchPage.current = -1
             cvimage.calls = []
             cvimage.failing = []
+            cvimage.cancelling = false
             applicationWindow.closed = 0
             urlOpener.opened = []
             failure.close()
@@ -186,6 +201,15 @@ Item {
             stitchPage.exportFiles("file:///elsewhere")
             compare(applicationWindow.closed, 1)
             compare(urlOpener.opened, ["file:///elsewhere"])
+        }
+
+        function test_cancelledExportSaysWhatWasWritten() {
+            cvimage.cancelling = true
+            cvimage.failing = [descriptor(2)]
+            stitchPage.exportFiles("file:///out")
+            compare(applicationWindow.closed, 0)
+            verify(failure.visible)
+            compare(failure.text, "Export cancelled: 5 of 6 files written into /out.")
         }
 
         function test_columns() {

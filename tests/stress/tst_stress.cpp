@@ -1,14 +1,21 @@
-// Previews requested from other threads while the GUI thread imports, as the engine's image
-// loader does: every answer is a null pixmap or the right picture, never a torn or wrong one.
+// Races between the store, the previews and the background jobs: previews requested from other
+// threads while photos are imported, and imports, detections, asynchronous previews and exports
+// running together with cancels at random points. Every answer is null or the right picture;
+// every file on disk is whole and right.
 #include "core/cvimage.h"
+#include "core/exportnames.h"
 #include "core/imagestore.h"
+#include "core/processimage.h"
+#include "core/stitch.h"
 #include "providers/cvimageprovider.h"
 #include "providers/cvstitchprovider.h"
 #include "support/testimages.h"
 
+#include <QQuickImageResponse>
 #include <QtTest>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -59,6 +66,7 @@ class TestStress : public QObject
 
 private slots:
     void previewsWhileImporting();
+    void workersTogether();
 };
 
 void TestStress::previewsWhileImporting()
@@ -131,6 +139,95 @@ void TestStress::previewsWhileImporting()
     QVERIFY(pictures > 0);
     qInfo("%d pictures and %d null pixmaps from %d threads while %d images were imported",
           pictures.load(), nulls.load(), threadCount, imageCount);
+}
+
+void TestStress::workersTogether()
+{
+    QTemporaryDir folder;
+    QVariantList files;
+    constexpr int photoCount = 24;
+    for (int i = 0; i < photoCount; ++i) {
+        const cv::Mat photo = objectImage({500 + 10 * i, 400}, {100 + 5 * i, 80, 200, 150},
+                                          colourOf(i), colourOf(i + 1));
+        files << QUrl::fromLocalFile(
+            writeImageFile(folder.path(), QStringLiteral("%1.png").arg(i), photo));
+    }
+    CvImage images;
+    CvImageProvider previews;
+    CvStitchProvider pairs;
+    std::mt19937 random(7);
+    const int base = storedImageCount();
+    QSignalSpy imported(images.importer(), &ImportJob::finished);
+    images.importUrls(files);
+
+    // Previews of photos arriving, being detected and exported, some cancelled at once.
+    std::vector<std::unique_ptr<QQuickImageResponse>> responses;
+    size_t answered = 0;
+    auto requestPreviews = [&] {
+        for (int k = 0; k < 4; ++k) {
+            const int i = base + int(random() % photoCount);
+            const QString id = QStringLiteral("%1#crop=1&padding=%2").arg(i).arg(random() % 60);
+            responses.emplace_back(random() % 2 ? previews.requestImageResponse(id, {})
+                                                : pairs.requestImageResponse(id + '*' + id, {}));
+            connect(responses.back().get(), &QQuickImageResponse::finished, this,
+                    [&answered] { ++answered; });
+            if (random() % 3 == 0)
+                responses.back()->cancel();
+        }
+    };
+    while (imported.isEmpty()) {
+        requestPreviews();
+        QTest::qWait(2);
+    }
+
+    QStringList singles;
+    for (int i = 0; i < photoCount; ++i)
+        singles << QStringLiteral("%1#crop=%2&padding=%3&maxWidth=%4")
+                       .arg(base + i)
+                       .arg(i % 2)
+                       .arg(i)
+                       .arg(100 + i);
+    const QVariantList pairList = {QStringList{singles.at(0), singles.at(3)},
+                                   QStringList{singles.at(5), singles.at(2)}};
+    for (int round = 0; round < 4; ++round) {
+        QTemporaryDir out;
+        ExportJob *exporter = images.exporter();
+        QSignalSpy finished(exporter, &ExportJob::finished);
+        // Round 0 runs to the end; the others cancel after a random number of files.
+        const int cancelAfter = round == 0 ? -1 : int(random() % 8);
+        QMetaObject::Connection canceller =
+            connect(exporter, &ExportJob::progressChanged, exporter, [&] {
+                if (cancelAfter >= 0 && exporter->done() >= cancelAfter)
+                    exporter->cancel();
+            });
+        exporter->start(out.path(), singles, pairList);
+        while (finished.isEmpty()) {
+            requestPreviews();
+            QTest::qWait(2);
+        }
+        disconnect(canceller);
+        const int written = finished.constFirst().at(0).toInt();
+        QCOMPARE(finished.constFirst().at(1).toInt(), photoCount + 2);
+        if (round == 0)
+            QCOMPARE(written, photoCount + 2);
+        const QStringList onDisk = QDir(out.path()).entryList(QDir::Files);
+        QCOMPARE(onDisk.size(), written);
+        for (const QString &single : singles) {
+            const QString path = out.filePath(singleStem(single) + QStringLiteral(".png"));
+            if (QFile::exists(path))
+                QVERIFY2(samePixels(readPng(path), processImage(single, false)), qPrintable(path));
+        }
+        for (const QVariant &pair : pairList) {
+            const QStringList halves = pair.toStringList();
+            const QString path =
+                out.filePath(pairStem(halves.at(0), halves.at(1)) + QStringLiteral(".png"));
+            if (QFile::exists(path))
+                QVERIFY(samePixels(readPng(path), processPair(halves.at(0), halves.at(1))));
+        }
+    }
+
+    // Cancelled or not, every request is answered, or the engine would never free it.
+    QTRY_COMPARE(answered, responses.size());
 }
 
 QTEST_MAIN(TestStress)
