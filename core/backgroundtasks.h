@@ -9,6 +9,10 @@
 
 class QThreadPool;
 
+// Starts work on pool. Qt's pool hands tasks over in code that ThreadSanitizer cannot see, so in
+// such a build the hand-over is announced to it.
+void startOnPool(QThreadPool *pool, std::function<void()> work, int priority = 0);
+
 // Work an object hands to a thread pool and collects on its own thread: after each task the
 // owner's collect slot is invoked there (queued). A task started after cancel() is skipped;
 // the owner reads what the tasks left under mutex(). Destroying this waits for the owner's tasks,

@@ -10,8 +10,7 @@ ExportJob::ExportJob(QThreadPool *pool, QObject *parent)
 {
 }
 
-void ExportJob::start(const QVariant &folder, const QStringList &singles,
-                      const QVariantList &pairs)
+void ExportJob::start(const QVariant &folder, const QStringList &singles, const QVariantList &pairs)
 {
     if (running())
         return;

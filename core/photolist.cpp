@@ -46,9 +46,8 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},
-            {FileNameRole, "fileName"}, {CropRole, "crop"},
-            {PaddingRole, "padding"},   {MaxWidthRole, "maxWidth"},
+    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"}, {FileNameRole, "fileName"},
+            {CropRole, "crop"},         {PaddingRole, "padding"},       {MaxWidthRole, "maxWidth"},
             {SourceRole, "source"},     {BoxReadyRole, "boxReady"}};
 }
 

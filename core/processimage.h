@@ -22,9 +22,9 @@ Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
                    const cv::Rect &objectBox);
 
 // The processed image a descriptor asks for: the stored image as it is, or, with crop, the
-// object found by edge detection (once per photo), grown by the padding and scaled to maxWidth wide. Always a
-// fresh, gapless 8-bit RGB buffer, or an empty image when the descriptor yields no picture.
-// With save set the result is also exported; written, when given, tells whether it was.
+// object found by edge detection (once per photo), grown by the padding and scaled to maxWidth
+// wide. Always a fresh, gapless 8-bit RGB buffer, or an empty image when the descriptor yields no
+// picture. With save set the result is also exported; written, when given, tells whether it was.
 cv::Mat processImage(const QString &descriptor, bool save, bool *written = nullptr);
 
 // The bounding box of the largest region of edges in an RGB image (stored pixel coordinates).

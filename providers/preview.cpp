@@ -40,12 +40,11 @@ cv::Mat cut(const Planned &planned, const cv::Size &size)
     const int top = std::min(int(region.y * sy), preview.rows - 1);
     const int right = std::max(int(std::ceil(region.br().x * sx)), left + 1);
     const int bottom = std::max(int(std::ceil(region.br().y * sy)), top + 1);
-    const cv::Rect reduced(cv::Point(left, top),
-                           cv::Point(std::min(right, preview.cols), std::min(bottom, preview.rows)));
+    const cv::Rect reduced(cv::Point(left, top), cv::Point(std::min(right, preview.cols),
+                                                           std::min(bottom, preview.rows)));
     cv::Mat scaled;
     const bool shrinking = size.width < reduced.width;
-    cv::resize(preview(reduced), scaled, size, 0, 0,
-               shrinking ? cv::INTER_AREA : cv::INTER_LINEAR);
+    cv::resize(preview(reduced), scaled, size, 0, 0, shrinking ? cv::INTER_AREA : cv::INTER_LINEAR);
     return scaled;
 }
 
@@ -92,9 +91,9 @@ QImage previewPair(const QString &id, const QSize &bounds)
         if (double(joined.width) * joined.height > maxImagePixels)
             return QImage();
         const QSize size = fitted(joined, bounds);
-        const int leftWidth = std::clamp(
-            int(std::lround(double(size.width()) * leftSize.width / joined.width)), 1,
-            std::max(1, size.width() - 1));
+        const int leftWidth =
+            std::clamp(int(std::lround(double(size.width()) * leftSize.width / joined.width)), 1,
+                       std::max(1, size.width() - 1));
         if (size.isEmpty() || size.width() < 2)
             return QImage();
         cv::Mat pair;

@@ -1,11 +1,11 @@
 #include "providers/previewresponse.h"
 
-#include <QThreadPool>
+#include "core/backgroundtasks.h"
 
 PreviewResponse::PreviewResponse(std::function<QImage()> work, QThreadPool *pool)
     : m_work(std::move(work))
 {
-    pool->start([this] { run(); });
+    startOnPool(pool, [this] { run(); });
 }
 
 void PreviewResponse::run()

@@ -147,8 +147,7 @@ void TestApp::wholeWorkflow()
     QFile notes(m_files.filePath(QStringLiteral("notes.txt")));
     QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a photo") > 0);
     notes.close();
-    drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes.fileName())} +
-         m_images.mid(2));
+    drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes.fileName())} + m_images.mid(2));
     QTRY_VERIFY(toEdit->isEnabled());
     QObject *cvimage = byId(QStringLiteral("cvimage"));
     QTRY_COMPARE(cvimage->property("imageArray").toList().size(), m_images.size());
@@ -204,7 +203,8 @@ void TestApp::failedExportKeepsTheWindow()
     drop(m_images.mid(0, 3));
     QObject *cvimage = byId(QStringLiteral("cvimage"));
     QTRY_COMPARE(cvimage->property("imageArray").toList().size(), 3);
-    const int first = cvimage->property("imageArray").toList().constFirst().toString().mid(11).toInt();
+    const int first =
+        cvimage->property("imageArray").toList().constFirst().toString().mid(11).toInt();
     click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
     click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
     click(tile(QStringLiteral("stitch"), 0));

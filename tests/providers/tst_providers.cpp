@@ -165,7 +165,8 @@ void TestProviders::previewShowsTheExport_data()
 void TestProviders::previewShowsTheExport()
 {
     QFETCH(QString, options);
-    cv::Mat photo = objectImage({3000, 2000}, {1700, 300, 900, 1200}, {40, 90, 160}, {230, 210, 30});
+    cv::Mat photo =
+        objectImage({3000, 2000}, {1700, 300, 900, 1200}, {40, 90, 160}, {230, 210, 30});
     cv::rectangle(photo, cv::Rect(1800, 500, 300, 300), cv::Scalar(10, 200, 10), cv::FILLED);
     const QString id = QString::number(storeImage(photo)) + options;
     const cv::Mat exported = processImage(id, false);
@@ -192,8 +193,9 @@ void TestProviders::asynchronousAnswer()
         QVERIFY(finished.wait());
         QScopedPointer<QQuickTextureFactory> texture(response->textureFactory());
         QCOMPARE(texture->image().convertToFormat(QImage::Format_RGB32),
-                 provider->requestPixmap(request, nullptr, QSize()).toImage().convertToFormat(
-                     QImage::Format_RGB32));
+                 provider->requestPixmap(request, nullptr, QSize())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32));
     }
 }
 

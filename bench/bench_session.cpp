@@ -1,0 +1,374 @@
+// A whole photo session through the real window, offscreen: drop the photos, Select All, Crop, a
+// padding step, Reset ten tiles, pair ten, export. Each step's time is printed beside the bare
+// OpenCV work it is made of, measured in the same run on all cores, with the longest stall of
+// the GUI thread's event loop and the peak resident memory.
+//
+//   bench_session [--photos N] [--size WxH] [--folder DIR]   the session (defaults: 40, 6000x4000)
+//   bench_session --make-photos N DIR [--size WxH]           only write the photos
+#include "core/cvimage.h"
+#include "core/imagestore.h"
+#include "core/processimage.h"
+#include "core/stitch.h"
+#include "providers/cvimageprovider.h"
+#include "providers/cvstitchprovider.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QtConcurrent>
+#include <QtQml>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <cstdio>
+#include <functional>
+#include <numeric>
+#include <random>
+
+namespace {
+// A camera-like photo: a soft gradient with sensor noise and an object somewhere near the middle.
+cv::Mat photo(const cv::Size &size, int seed)
+{
+    std::mt19937 random{unsigned(seed)};
+    cv::Mat picture(size, CV_8UC3);
+    for (int y = 0; y < size.height; ++y)
+        picture.row(y).setTo(
+            cv::Scalar(80 + 60 * y / size.height, 100 + seed % 40, 150 - 50 * y / size.height));
+    cv::Mat noise(size, CV_8UC3);
+    cv::randn(noise, 0, 5);
+    picture += noise;
+    const cv::Point centre(size.width / 3 + int(random() % unsigned(size.width / 3)),
+                           size.height / 3 + int(random() % unsigned(size.height / 3)));
+    const cv::Size axes(size.width / 6 + int(random() % unsigned(size.width / 10)),
+                        size.height / 6 + int(random() % unsigned(size.height / 10)));
+    cv::ellipse(picture, centre, axes, double(random() % 90), 0, 360,
+                cv::Scalar(200, 40 + seed % 100, 30), cv::FILLED);
+    cv::rectangle(picture, cv::Rect(centre - cv::Point(axes.width / 2, axes.height / 2), axes),
+                  cv::Scalar(20, 20, 20), std::max(4, size.width / 500));
+    return picture;
+}
+
+QStringList makePhotos(const QString &folder, int count, const cv::Size &size)
+{
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        paths << QDir(folder).filePath(QStringLiteral("IMG_%1.jpg").arg(1000 + i));
+    QtConcurrent::blockingMap(paths, [&](const QString &path) {
+        const int seed = paths.indexOf(path);
+        if (!QFile::exists(path))
+            cv::imwrite(QFile::encodeName(path).toStdString(), photo(size, seed),
+                        {cv::IMWRITE_JPEG_QUALITY, 92});
+    });
+    return paths;
+}
+
+qint64 fileBytes(const QStringList &paths)
+{
+    qint64 total = 0;
+    for (const QString &path : paths)
+        total += QFileInfo(path).size();
+    return total;
+}
+
+// The process's peak resident memory since the last reset, in bytes.
+qint64 peakResident()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+void resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+double seconds(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+class UrlSink : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl &) {}
+};
+
+// The longest time the GUI thread's event loop went without turning, while it is watched.
+class StallWatch : public QObject
+{
+public:
+    StallWatch()
+    {
+        m_timer.setInterval(1);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_longest = std::max(m_longest, now - m_last);
+            m_last = now;
+        });
+    }
+    void start()
+    {
+        m_clock.start();
+        m_last = 0;
+        m_longest = 0;
+        m_timer.start();
+    }
+    double longestMs() const { return m_longest / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+class Session
+{
+public:
+    explicit Session(QQuickWindow *window) : m_window(window) {}
+
+    QObject *byId(const char *id) const
+    {
+        return qmlContext(m_window)->contextProperty(QLatin1String(id)).value<QObject *>();
+    }
+
+    QList<QQuickItem *> tiles(const char *page) const
+    {
+        QList<QQuickItem *> found;
+        QQuickItem *repeater = byId(page)->findChild<QQuickItem *>(QStringLiteral("repeater"));
+        const int count = repeater ? repeater->property("count").toInt() : 0;
+        for (int i = 0; i < count; ++i) {
+            QQuickItem *tile = nullptr;
+            QMetaObject::invokeMethod(repeater, "itemAt", Q_RETURN_ARG(QQuickItem *, tile),
+                                      Q_ARG(int, i));
+            found << tile;
+        }
+        return found;
+    }
+
+    // Every image item in the visual tree below root shows its current source.
+    static bool allShown(QObject *root, int expected)
+    {
+        int ready = 0;
+        std::function<bool(QQuickItem *)> visit = [&](QQuickItem *item) {
+            if (item->inherits("QQuickImage")) {
+                if (item->property("status").toInt() != 1) // Image.Ready
+                    return false;
+                ++ready;
+            }
+            const QList<QQuickItem *> children = item->childItems();
+            return std::all_of(children.begin(), children.end(), visit);
+        };
+        return visit(qobject_cast<QQuickItem *>(root)) && ready >= expected;
+    }
+
+    // Runs the event loop until done() holds; the seconds it took.
+    static double until(const std::function<bool()> &done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return timer.nsecsElapsed() / 1e9;
+    }
+
+    void click(const char *id) { QMetaObject::invokeMethod(byId(id), "clicked"); }
+    void press(const char *objectName)
+    {
+        QObject *button = byId("editPage")->findChild<QObject *>(QLatin1String(objectName));
+        QMetaObject::invokeMethod(button, "clicked");
+    }
+
+    void drop(const QStringList &paths)
+    {
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint where(m_window->width() / 2, m_window->height() / 2);
+        QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &enter);
+        QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &dropped);
+    }
+
+private:
+    QQuickWindow *m_window;
+};
+
+void row(const char *what, double ours, double bare, const char *goal)
+{
+    std::printf("| %s | %.2f s | %.2f s | %.2f | %s |\n", what, ours, bare,
+                bare > 0 ? ours / bare : 0.0, goal);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Morvick2"));
+    QStringList arguments = app.arguments();
+    auto option = [&arguments](const QString &name, const QString &fallback) {
+        const int at = arguments.indexOf(name);
+        return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
+    };
+    const QStringList sizeText =
+        option(QStringLiteral("--size"), QStringLiteral("6000x4000")).split(QLatin1Char('x'));
+    const cv::Size size(sizeText.value(0).toInt(), sizeText.value(1).toInt());
+    if (arguments.contains(QStringLiteral("--make-photos"))) {
+        const int at = arguments.indexOf(QStringLiteral("--make-photos"));
+        makePhotos(arguments.value(at + 2), arguments.value(at + 1).toInt(), size);
+        return 0;
+    }
+    const int count = option(QStringLiteral("--photos"), QStringLiteral("40")).toInt();
+    QTemporaryDir scratch;
+    const QString folder = option(QStringLiteral("--folder"), scratch.filePath("photos"));
+    std::printf("Writing %d photos of %dx%d into %s...\n", count, size.width, size.height,
+                qPrintable(folder));
+    std::fflush(stdout);
+    const QStringList paths = makePhotos(folder, count, size);
+    const qint64 filesTotal = fileBytes(paths);
+
+    // The session, through the window the application shows.
+    resetPeakResident();
+    qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
+    QQmlApplicationEngine engine;
+    engine.addImageProvider(QStringLiteral("cv"), new CvImageProvider);
+    engine.addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window)
+        return 1;
+    window->setVisibility(QWindow::Windowed);
+    window->resize(1600, 1000);
+    // The export ends by showing the folder: not here.
+    UrlSink opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    Session session(window);
+    Session::until([&] { return window->isExposed() && window->width() == 1600; });
+    StallWatch stalls;
+    stalls.start();
+
+    session.drop(paths);
+    QObject *importPage = session.byId("importPage");
+    const double thumbnails = Session::until([&] { return Session::allShown(importPage, count); });
+    session.click("toEdit");
+    Session::until([&] { return session.tiles("editPage").size() == count; });
+
+    QObject *editPage = session.byId("editPage");
+    session.press("selectAll");
+    session.press("crop");
+    const double crop = Session::until([&] { return Session::allShown(editPage, count); });
+
+    editPage->findChild<QObject *>(QStringLiteral("padding"))->setProperty("value", 60);
+    const double padding = Session::until([&] { return Session::allShown(editPage, count); });
+
+    // Ten of forty: a quarter of the photos are reset, each paired with a cropped one.
+    const int pairCount = std::min(10, count / 4);
+    session.press("deselectAll");
+    const QList<QQuickItem *> editTiles = session.tiles("editPage");
+    for (int i = 0; i < pairCount; ++i)
+        editTiles.at(i)->setProperty("selected", true);
+    session.press("reset");
+    const double reset = Session::until([&] { return Session::allShown(editPage, count); });
+
+    session.click("toStitch");
+    QObject *stitch = session.byId("stitch");
+    Session::until([&] { return session.tiles("stitch").size() == count; });
+    // Each full-size photo on the left of a cropped one.
+    for (int i = 0; i < pairCount; ++i) {
+        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, i));
+        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, pairCount + i));
+    }
+    const QVariantList sources = stitch->property("sources").toList();
+    QTemporaryDir out;
+    QMetaObject::invokeMethod(stitch, "exportFiles",
+                              Q_ARG(QVariant, QUrl::fromLocalFile(out.path())));
+    const double exported = Session::until([&] { return !window->isVisible(); });
+    const double longestStall = stalls.longestMs();
+    const qint64 peak = peakResident();
+
+    // The same work done bare, on all cores.
+    std::vector<cv::Mat> decoded(size_t(paths.size()));
+    QVector<int> indices(paths.size());
+    std::iota(indices.begin(), indices.end(), 0);
+    const double bareDecode = seconds([&] {
+        QtConcurrent::blockingMap(indices, [&](int i) {
+            decoded[size_t(i)] = cv::imread(QFile::encodeName(paths.at(i)).toStdString());
+        });
+    });
+    const double bareDetect = seconds([&] {
+        QtConcurrent::blockingMap(indices, [&](int i) {
+            cv::Mat work;
+            cv::cvtColor(decoded[size_t(i)], work, cv::COLOR_BGR2GRAY);
+            cv::blur(work, work, {5, 5});
+            cv::Canny(work, work, 60, 300, 5);
+            cv::blur(work, work, {5, 5});
+            std::vector<std::vector<cv::Point>> contours;
+            cv::findContours(work, contours, cv::RETR_TREE, cv::CHAIN_APPROX_SIMPLE);
+        });
+    });
+    decoded.clear();
+    std::vector<cv::Mat> outputs;
+    for (int i = 2 * pairCount; i < count; ++i)
+        outputs.push_back(processImage(sources.at(i).toString().mid(11), false));
+    for (int i = 0; i < pairCount; ++i)
+        outputs.push_back(processPair(sources.at(i).toString().mid(11),
+                                      sources.at(pairCount + i).toString().mid(11)));
+    QVector<int> outputIndices(int(outputs.size()));
+    std::iota(outputIndices.begin(), outputIndices.end(), 0);
+    const double bareEncode = seconds([&] {
+        QtConcurrent::blockingMap(outputIndices, [&](int i) {
+            cv::Mat bgr;
+            cv::cvtColor(outputs[size_t(i)], bgr, cv::COLOR_RGB2BGR);
+            std::vector<uchar> png;
+            cv::imencode(".png", bgr, png);
+        });
+    });
+
+    std::printf("\n%d photos of %dx%d, %d threads\n\n", count, size.width, size.height,
+                QThread::idealThreadCount());
+    std::printf("| Step | Morvick2 | bare OpenCV, all cores | ratio | goal |\n");
+    std::printf("| --- | --- | --- | --- | --- |\n");
+    row("drop → all thumbnails", thumbnails, bareDecode, "≤ 1.3 × decode");
+    row("Select All, Crop → all previews", crop, bareDetect, "≤ 1.3 × detect");
+    std::printf("| a padding step → all previews | %.0f ms | | | ≤ 200 ms |\n", padding * 1000);
+    std::printf("| Reset %d tiles → all previews | %.0f ms | | | |\n", pairCount, reset * 1000);
+    const QByteArray exportStep = QStringLiteral("export %1 cropped + %2 pairs")
+                                      .arg(count - 2 * pairCount)
+                                      .arg(pairCount)
+                                      .toUtf8();
+    row(exportStep.constData(), exported, bareEncode, "≤ 1.3 × encode");
+    std::printf("| longest event-loop stall | %.0f ms | | | ≤ 50 ms |\n", longestStall);
+    std::printf("| peak resident memory | %.0f MB | files %.0f MB | %.2f | ≤ files + 512 MB |\n",
+                peak / 1e6, filesTotal / 1e6, double(peak) / double(filesTotal));
+    return 0;
+}
+
+#include "bench_session.moc"
