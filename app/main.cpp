@@ -13,6 +13,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     // The folder dialog keeps its own settings, which need an owner.
     app.setOrganizationName(QStringLiteral("Morvick2"));
+    app.setApplicationVersion(QStringLiteral(MORVICK2_VERSION));
 
     qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
 

@@ -11,27 +11,61 @@
 
 QString exportFolder;
 
-bool exportImage(const cv::Mat &image, const QString &folder, const QString &stem)
+QString ExportFormat::extension() const
+{
+    switch (kind) {
+    case Jpeg:
+        return QStringLiteral("jpg");
+    case Webp:
+        return QStringLiteral("webp");
+    case Png:
+        break;
+    }
+    return QStringLiteral("png");
+}
+
+bool parseExportFormat(const QString &name, ExportFormat *format)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("png"))
+        format->kind = ExportFormat::Png;
+    else if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
+        format->kind = ExportFormat::Jpeg;
+    else if (lower == QLatin1String("webp"))
+        format->kind = ExportFormat::Webp;
+    else
+        return false;
+    return true;
+}
+
+bool exportImage(const cv::Mat &image, const QString &folder, const QString &stem,
+                 const ExportFormat &format)
 {
     // An empty folder would put the file into the file-system root.
     if (image.empty() || folder.isEmpty())
         return false;
-    const std::vector<uchar> png = orEmpty([&image] {
+    const std::vector<uchar> bytes = orEmpty([&image, &format] {
         cv::Mat bgr;
         cv::cvtColor(image, bgr, cv::COLOR_RGB2BGR);
+        std::vector<int> parameters;
+        if (format.kind == ExportFormat::Jpeg)
+            parameters = {cv::IMWRITE_JPEG_QUALITY, format.quality};
+        else if (format.kind == ExportFormat::Webp)
+            parameters = {cv::IMWRITE_WEBP_QUALITY, format.quality};
         std::vector<uchar> encoded;
-        return cv::imencode(".png", bgr, encoded) ? encoded : std::vector<uchar>();
+        const std::string suffix = '.' + format.extension().toStdString();
+        return cv::imencode(suffix, bgr, encoded, parameters) ? encoded : std::vector<uchar>();
     });
-    if (png.empty())
+    if (bytes.empty())
         return false;
     // A temporary file beside the target, renamed on commit: an interrupted export never leaves
-    // a truncated PNG under the final name.
-    QSaveFile file(folder + QLatin1Char('/') + stem + QLatin1String(".png"));
+    // a truncated file under the final name.
+    QSaveFile file(folder + QLatin1Char('/') + stem + QLatin1Char('.') + format.extension());
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const auto size = qint64(png.size());
+    const auto size = qint64(bytes.size());
     // Left uncommitted, the temporary file is discarded.
-    if (file.write(reinterpret_cast<const char *>(png.data()), size) != size)
+    if (file.write(reinterpret_cast<const char *>(bytes.data()), size) != size)
         return false;
     return file.commit();
 }

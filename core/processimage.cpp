@@ -91,6 +91,21 @@ Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
     return {region, cv::Size(options.maxWidth, height)};
 }
 
+cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox)
+{
+    return orEmpty([&] {
+        if (!options.crop)
+            return photo.clone();
+        const Framing framing = frameImage(options, photo.size(), objectBox);
+        if (framing.region.empty())
+            return cv::Mat();
+        // Scaling straight from the region reads the same pixels as a copy of it would.
+        cv::Mat scaled;
+        cv::resize(photo(framing.region), scaled, framing.size, 0, 0, cv::INTER_LINEAR);
+        return scaled;
+    });
+}
+
 cv::Mat processImage(const QString &descriptor, bool save, bool *written)
 {
     if (written)
@@ -99,17 +114,8 @@ cv::Mat processImage(const QString &descriptor, bool save, bool *written)
     const cv::Mat source = storedImage(options.index);
     if (source.empty())
         return {};
-    const cv::Mat result = orEmpty([&options, &source] {
-        if (!options.crop)
-            return source.clone();
-        const Framing framing = frameImage(options, source.size(), objectBox(options.index));
-        if (framing.region.empty())
-            return cv::Mat();
-        // Scaling straight from the region reads the same pixels as a copy of it would.
-        cv::Mat scaled;
-        cv::resize(source(framing.region), scaled, framing.size, 0, 0, cv::INTER_LINEAR);
-        return scaled;
-    });
+    const cv::Mat result =
+        processPhoto(source, options, options.crop ? objectBox(options.index) : cv::Rect());
     if (save && !result.empty()) {
         const bool ok = exportImage(result, singleStem(descriptor));
         if (written)

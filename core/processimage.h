@@ -21,6 +21,10 @@ struct Framing
 Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
                    const cv::Rect &objectBox);
 
+// A decoded photo processed with options (the index is unused): the photo itself, or the
+// framing of its objectBox scaled. A fresh, gapless buffer, or empty when there is no picture.
+cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox);
+
 // The processed image a descriptor asks for: the stored image as it is, or, with crop, the
 // object found by edge detection (once per photo), grown by the padding and scaled to maxWidth
 // wide. Always a fresh, gapless 8-bit RGB buffer, or an empty image when the descriptor yields no

@@ -1,0 +1,30 @@
+#include "core/batchoptions.h"
+#include "core/batchrun.h"
+
+#include <QCoreApplication>
+#include <opencv2/core.hpp>
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("morvick2-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MORVICK2_VERSION));
+    const BatchCommand command = parseBatchCommand(QCoreApplication::arguments());
+    if (!command.run) {
+        std::fputs(qPrintable(command.text), command.exitCode == 0 ? stdout : stderr);
+        return command.exitCode;
+    }
+    // Photos run in parallel, one per worker: OpenCV's own threads would only compete with them.
+    cv::setNumThreads(1);
+    return runBatch(command.options, stderr, isatty(fileno(stderr)) != 0);
+}
