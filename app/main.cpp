@@ -3,6 +3,7 @@
 #include "providers/cvstitchprovider.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QUrl>
 #include <QtQml>
@@ -14,6 +15,11 @@ int main(int argc, char **argv)
     // The folder dialog keeps its own settings, which need an owner.
     app.setOrganizationName(QStringLiteral("Morvick2"));
     app.setApplicationVersion(QStringLiteral(MORVICK2_VERSION));
+    // The installed theme's icon where there is one, so the window matches the menu entry.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/morvick2-%1.png").arg(size));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("morvick2"), icon));
 
     qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
 
