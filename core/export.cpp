@@ -1,6 +1,7 @@
 #include "core/export.h"
 
 #include "core/failsafe.h"
+#include "core/pngwriter.h"
 
 #include <QSaveFile>
 #include <QUrl>
@@ -45,13 +46,13 @@ bool exportImage(const cv::Mat &image, const QString &folder, const QString &ste
     if (image.empty() || folder.isEmpty())
         return false;
     const std::vector<uchar> bytes = orEmpty([&image, &format] {
+        if (format.kind == ExportFormat::Png)
+            return encodePng(image);
         cv::Mat bgr;
         cv::cvtColor(image, bgr, cv::COLOR_RGB2BGR);
-        std::vector<int> parameters;
-        if (format.kind == ExportFormat::Jpeg)
-            parameters = {cv::IMWRITE_JPEG_QUALITY, format.quality};
-        else if (format.kind == ExportFormat::Webp)
-            parameters = {cv::IMWRITE_WEBP_QUALITY, format.quality};
+        const std::vector<int> parameters = {
+            format.kind == ExportFormat::Jpeg ? cv::IMWRITE_JPEG_QUALITY : cv::IMWRITE_WEBP_QUALITY,
+            format.quality};
         std::vector<uchar> encoded;
         const std::string suffix = '.' + format.extension().toStdString();
         return cv::imencode(suffix, bgr, encoded, parameters) ? encoded : std::vector<uchar>();
