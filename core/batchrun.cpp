@@ -130,10 +130,12 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
             std::vector<cv::Mat> halves;
             bool readable = true;
             for (const int input : output.inputs) {
-                const cv::Mat photo = readImageFile(options.inputs.at(input));
+                QString why;
+                const cv::Mat photo = readImageFile(options.inputs.at(input), &why);
                 if (photo.empty()) {
                     reporter.message(
-                        QStringLiteral("cannot read %1").arg(options.inputs.at(input)));
+                        QStringLiteral("cannot read %1%2")
+                            .arg(options.inputs.at(input), why.isEmpty() ? QString() : ": " + why));
                     readable = false;
                     continue;
                 }

@@ -3,8 +3,10 @@
 #include "core/failsafe.h"
 #include "core/processimage.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QUrl>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
@@ -37,6 +39,26 @@ std::vector<Entry> store;
 bool isDicom(const QByteArray &bytes)
 {
     return bytes.size() >= 132 && bytes.mid(128, 4) == "DICM";
+}
+
+// The pixels a file's header declares, without decoding any: PNG's header is read here (Qt's
+// reader wants more of the file than the header), other formats by Qt's image plugins; 0 where
+// none knows the format (OpenCV's own limit of 2^30 pixels then holds).
+qint64 declaredPixels(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24) {
+        const auto bigEndian = [&bytes](int at) {
+            return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |
+                   qint64(uchar(bytes[at + 2])) << 8 | qint64(uchar(bytes[at + 3]));
+        };
+        return bigEndian(16) * bigEndian(20);
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
 }
 
 cv::Mat reducedCopy(const cv::Mat &image)
@@ -109,7 +131,7 @@ QString localPathFromUrl(const QVariant &url)
     return parsed.isLocalFile() ? parsed.toLocalFile() : QString();
 }
 
-cv::Mat readImageFile(const QString &path)
+cv::Mat readImageFile(const QString &path, QString *why)
 {
     // Directories, devices, pipes, dangling links and link loops are refused before reading.
     if (path.isEmpty() || !QFileInfo(path).isFile())
@@ -121,6 +143,11 @@ cv::Mat readImageFile(const QString &path)
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty() || isDicom(bytes))
         return {};
+    if (declaredPixels(bytes) > maxPhotoPixels) {
+        if (why)
+            *why = QStringLiteral("over %1 megapixels").arg(maxPhotoPixels / 1'000'000);
+        return {};
+    }
     return orEmpty([&bytes] {
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
         cv::Mat image = cv::imdecode(encoded, cv::IMREAD_COLOR);
@@ -130,9 +157,9 @@ cv::Mat readImageFile(const QString &path)
     });
 }
 
-DecodedPhoto decodePhoto(const QString &path)
+DecodedPhoto decodePhoto(const QString &path, QString *why)
 {
-    const cv::Mat image = readImageFile(path);
+    const cv::Mat image = readImageFile(path, why);
     if (image.empty())
         return {};
     const cv::Mat preview = orEmpty([&image] { return reducedCopy(image); });

@@ -32,10 +32,14 @@ cv::Rect objectBox(int index);
 // The local path a dropped file URL names (a QUrl or its text), or an empty text when the URL
 // does not name a local file.
 QString localPathFromUrl(const QVariant &url);
+// Photos of more pixels are refused from their header, before any pixel is decoded.
+constexpr qint64 maxPhotoPixels = 250'000'000;
+
 // The file decoded as 8-bit RGB, upright by its orientation tag, or an empty image when it is
-// not a regular file, cannot be decoded or is a DICOM file.
-cv::Mat readImageFile(const QString &path);
+// not a regular file, cannot be decoded, is a DICOM file or declares more than maxPhotoPixels.
+// why, when given, receives the reason in a few words when it is not "could not be read".
+cv::Mat readImageFile(const QString &path, QString *why = nullptr);
 // The file decoded with its reduced copy; both empty when it cannot be read.
-DecodedPhoto decodePhoto(const QString &path);
+DecodedPhoto decodePhoto(const QString &path, QString *why = nullptr);
 // Decodes the file a URL names into the store: its index, or -1 when nothing was stored.
 int importImage(const QVariant &url);

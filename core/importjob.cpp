@@ -1,5 +1,7 @@
 #include "core/importjob.h"
 
+#include <QFileInfo>
+
 ImportJob::ImportJob(QThreadPool *pool, QObject *parent)
     : QObject(parent), m_tasks(this, "collect", pool)
 {
@@ -13,9 +15,11 @@ void ImportJob::start(const QStringList &paths)
         const int position = int(m_paths.size());
         m_paths << path;
         m_tasks.run([this, position, path](bool cancelled) {
-            const DecodedPhoto photo = cancelled ? DecodedPhoto() : decodePhoto(path);
+            Decoded decoded;
+            if (!cancelled)
+                decoded.photo = decodePhoto(path, &decoded.why);
             const std::lock_guard<std::mutex> lock(m_tasks.mutex());
-            m_decoded[position] = photo;
+            m_decoded[position] = decoded;
         });
     }
     emit progressChanged();
@@ -23,7 +27,7 @@ void ImportJob::start(const QStringList &paths)
 
 void ImportJob::collect()
 {
-    std::map<int, DecodedPhoto> ready;
+    std::map<int, Decoded> ready;
     {
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
         while (!m_decoded.empty() && m_decoded.begin()->first == m_published + int(ready.size()))
@@ -31,13 +35,17 @@ void ImportJob::collect()
     }
     if (ready.empty())
         return;
-    for (const auto &[position, photo] : ready) {
+    for (const auto &[position, decoded] : ready) {
         ++m_published;
         const QString &path = m_paths.at(position);
-        if (photo.image.empty())
-            m_unreadable << path;
-        else
-            emit photoReady(appendStoredPhoto(photo), path);
+        if (!decoded.photo.image.empty()) {
+            emit photoReady(appendStoredPhoto(decoded.photo), path);
+            continue;
+        }
+        const QString name = QFileInfo(path).fileName();
+        m_unreadable << (decoded.why.isEmpty()
+                             ? name
+                             : name + QStringLiteral(" (") + decoded.why + QLatin1Char(')'));
     }
     if (m_published < total()) {
         emit progressChanged();

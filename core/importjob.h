@@ -35,7 +35,8 @@ signals:
     void progressChanged();
     // A photo is in the store under index.
     void photoReady(int index, const QString &path);
-    // Every file given is published or refused; unreadable names the refused ones.
+    // Every file given is published or refused; unreadable names the refused ones by file name,
+    // with the reason where there is more to say than that it could not be read.
     void finished(const QStringList &unreadable);
 
 private slots:
@@ -45,7 +46,12 @@ private:
     QStringList m_paths;
     int m_published = 0;
     QStringList m_unreadable;
+    struct Decoded
+    {
+        DecodedPhoto photo;
+        QString why;
+    };
     // Decoded photos by position in m_paths, an empty one for a file that could not be read.
-    std::map<int, DecodedPhoto> m_decoded;
+    std::map<int, Decoded> m_decoded;
     BackgroundTasks m_tasks;
 };

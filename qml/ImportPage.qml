@@ -83,12 +83,10 @@ Item {
         function onFinished(unreadableFiles) {
             if (unreadableFiles.length === 0)
                 return
-            var names = unreadableFiles.map(function (path) {
-                return path.substring(path.lastIndexOf("/") + 1)
-            })
-            unreadable.text = (names.length === 1 ? "1 file could not be read: "
-                                                  : names.length + " files could not be read: ")
-                    + names.join(", ")
+            var count = unreadableFiles.length
+            unreadable.text = (count === 1 ? "1 file could not be read: "
+                                           : count + " files could not be read: ")
+                    + unreadableFiles.join(", ")
             unreadable.visible = true
         }
     }

@@ -318,14 +318,24 @@ void TestImageStore::headersCostNoMemory()
     QSKIP("sanitizers write shadow memory for every allocation");
 #else
     // Headers that declare huge pictures over a few bytes: refused, never paid for in memory.
-    const QList<QByteArray> bombs = {bmpBomb(), pngHeader(100000, 100000), pngHeader(30000, 30000),
-                                     jpegDeclaring(65000, 65000)};
+    // The last two are within OpenCV's own limit: only our 250 megapixels stop them.
+    const QList<QByteArray> bombs = {bmpBomb(),
+                                     pngHeader(100000, 100000),
+                                     pngHeader(30000, 30000),
+                                     jpegDeclaring(65000, 65000),
+                                     pngHeader(20000, 12600),
+                                     jpegDeclaring(16000, 16000)};
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
-    for (const QByteArray &bomb : bombs) {
+    for (int i = 0; i < bombs.size(); ++i) {
+        const QByteArray &bomb = bombs.at(i);
         const QString path = m_folder.filePath(QStringLiteral("bomb"));
         writeFile(path, bomb);
-        QCOMPARE(importImage(QUrl::fromLocalFile(path)), -1);
+        QString why;
+        QVERIFY(readImageFile(path, &why).empty());
+        // The first ones Qt's plugins cannot size; OpenCV refuses them by its own limit.
+        if (i >= 4)
+            QCOMPARE(why, QStringLiteral("over 250 megapixels"));
     }
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
