@@ -5,6 +5,11 @@
 #include "core/processimage.h"
 #include "core/stitch.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
 ExportJob::ExportJob(QThreadPool *pool, QObject *parent)
     : QObject(parent), m_tasks(this, "collect", pool)
 {
@@ -44,6 +49,24 @@ void ExportJob::add(const QString &folder, const QStringList &descriptors)
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
         ++(outcome == Written ? m_newWritten : outcome == Failed ? m_newFailed : m_newSkipped);
     });
+}
+
+int ExportJob::existingFiles(const QVariant &folder, const QStringList &singles,
+                             const QVariantList &pairs) const
+{
+    QStringList stems;
+    for (const QString &single : singles)
+        stems << singleStem(single);
+    for (const QVariant &pair : pairs) {
+        const QStringList halves = pair.toStringList();
+        if (halves.size() >= 2)
+            stems << pairStem(halves.at(0), halves.at(1));
+    }
+    const QDir dir(exportFolderPath(folder));
+    return int(std::count_if(stems.begin(), stems.end(), [&dir](const QString &stem) {
+        const QFileInfo file(dir.filePath(stem + QStringLiteral(".png")));
+        return file.isFile();
+    }));
 }
 
 void ExportJob::cancel()

@@ -29,6 +29,10 @@ public:
     Q_INVOKABLE void start(const QVariant &folder, const QStringList &singles,
                            const QVariantList &pairs);
     Q_INVOKABLE void cancel();
+    // How many of the files start() would write already exist in folder as regular files;
+    // something else standing on a name cannot be replaced and is not counted.
+    Q_INVOKABLE int existingFiles(const QVariant &folder, const QStringList &singles,
+                                  const QVariantList &pairs) const;
 
 signals:
     void progressChanged();

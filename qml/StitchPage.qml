@@ -52,21 +52,45 @@ Row {
     // The folder of the export that runs or ran last, as the dialog gave it.
     property var exportTarget
 
+    // The user wants to pick the export folder again.
+    signal folderWanted
+
     // Writes every unpaired image, then every pair, into folder (a folder URL), in the
     // background. Only when every file was written is the folder shown and the window closed;
     // otherwise the user is told and may export again, into another folder.
+    // Files of an earlier export are never replaced silently: when any name is taken, the user
+    // is asked once before anything is written.
     function exportFiles(folder) {
         exportFailure.close()
         exportTarget = folder
+        var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs())
+        if (taken > 0) {
+            overwriteQuestion.text = (taken === 1 ? "1 file already exists"
+                                                  : taken + " files already exist")
+                    + " in " + displayPath(folder) + "."
+            overwriteQuestion.open()
+            return
+        }
+        writeFiles()
+    }
+
+    function writeFiles() {
+        cvimage.exporter.start(exportTarget, exportSingles(), exportPairs())
+    }
+
+    function exportSingles() {
         var singles = []
         for (var i = 0; i < sources.length; ++i) {
             if (hidden.indexOf(i) < 0)
                 singles.push(descriptorOf(sources[i]))
         }
-        var pairs = stitched.map(function (pair) {
+        return singles
+    }
+
+    function exportPairs() {
+        return stitched.map(function (pair) {
             return [descriptorOf(pair[0]), descriptorOf(pair[1])]
         })
-        cvimage.exporter.start(folder, singles, pairs)
     }
 
     function exportFinished(written, total, cancelled) {
@@ -201,6 +225,58 @@ Row {
                             onClicked: stitchPage.removePair(index)
                         }
                     }
+                }
+            }
+        }
+    }
+
+    Popup {
+        id: overwriteQuestion
+        objectName: "overwriteQuestion"
+
+        property alias text: question.text
+
+        parent: stitchPage
+        x: (stitchPage.width - width) / 2
+        y: stitchPage.height - height - 20
+        width: Math.min(stitchPage.width - 40, 640)
+        padding: 16
+        modal: true
+        closePolicy: Popup.CloseOnEscape
+
+        background: Rectangle {
+            color: "#333"
+            border.width: 2
+            border.color: Universal.accent
+        }
+
+        RowLayout {
+            width: parent.width
+            spacing: 16
+
+            Text {
+                id: question
+                wrapMode: Text.Wrap
+                color: Universal.foreground
+                font.pixelSize: 20
+                Layout.fillWidth: true
+            }
+
+            Button {
+                objectName: "replace"
+                text: "Replace"
+                onClicked: {
+                    overwriteQuestion.close()
+                    stitchPage.writeFiles()
+                }
+            }
+
+            Button {
+                objectName: "chooseAnother"
+                text: "Choose Another Folder"
+                onClicked: {
+                    overwriteQuestion.close()
+                    stitchPage.folderWanted()
                 }
             }
         }

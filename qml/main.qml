@@ -92,6 +92,7 @@ ApplicationWindow {
 
         StitchPage {
             id: stitch
+            onFolderWanted: fileDialog.visible = true
         }
     }
 

@@ -230,14 +230,29 @@ void TestApp::failedExportKeepsTheWindow()
     QCOMPARE(QDir(blocked).entryList(QDir::Files),
              QStringList(QStringLiteral("%1_%2.png").arg(first).arg(first + 1)));
 
-    // The pairs are kept: a second export into a writable folder writes everything.
+    // The pairs are kept: a second export into a writable folder writes everything, once the
+    // user has agreed to replace the file an earlier export left there.
     const QString writable = out.filePath(QStringLiteral("writable"));
     QVERIFY(QDir().mkpath(writable));
+    const QString earlier = writable + QStringLiteral("/%1.png").arg(first + 2);
+    QVERIFY(!writeImageFile(writable, QFileInfo(earlier).fileName(), plainImage(3, 3, {1, 2, 3}))
+                 .isEmpty());
     QTest::keyClick(m_window, Qt::Key_Escape); // dismiss the message
+    QObject *stitch = byId(QStringLiteral("stitch"));
+    auto *question = stitch->findChild<QObject *>(QStringLiteral("overwriteQuestion"));
     click(toExport);
     chooseFolder(writable);
+    QTRY_VERIFY(question->property("visible").toBool());
+    QCOMPARE(question->property("text").toString(),
+             QStringLiteral("1 file already exists in %1.").arg(writable));
+    QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 1); // nothing written yet
+    click(stitch->findChild<QQuickItem *>(QStringLiteral("chooseAnother")));
+    chooseFolder(writable); // the dialog is open again
+    QTRY_VERIFY(question->property("visible").toBool());
+    click(stitch->findChild<QQuickItem *>(QStringLiteral("replace")));
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 2);
+    QCOMPARE(readPng(earlier).cols, 380); // the third photo, no longer the earlier 3x3 file
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(writable)});
 }
 

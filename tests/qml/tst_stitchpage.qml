@@ -42,7 +42,9 @@ Item {
                 finished(written, singles.length + pairs.length, cvimage.cancelling)
             }
             function cancel() {}
+            function existingFiles(folder, singles, pairs) { return cvimage.existing }
         }
+        property int existing: 0
         property bool cancelling: false
     }
 
@@ -105,6 +107,8 @@ Item {
             cvimage.calls = []
             cvimage.failing = []
             cvimage.cancelling = false
+            cvimage.existing = 0
+            findChild(stitchPage, "overwriteQuestion").close()
             applicationWindow.closed = 0
             urlOpener.opened = []
             failure.close()
@@ -210,6 +214,32 @@ Item {
             compare(applicationWindow.closed, 0)
             verify(failure.visible)
             compare(failure.text, "Export cancelled: 5 of 6 files written into /out.")
+        }
+
+        SignalSpy {
+            id: folderWanted
+            target: stitchPage
+            signalName: "folderWanted"
+        }
+
+        function test_existingFilesAreNotReplacedWithoutAsking_data() {
+            return [{ tag: "Replace", button: "replace", written: true },
+                    { tag: "Choose Another Folder", button: "chooseAnother", written: false }]
+        }
+
+        function test_existingFilesAreNotReplacedWithoutAsking(data) {
+            folderWanted.clear()
+            cvimage.existing = 2
+            stitchPage.exportFiles("file:///out")
+            var question = findChild(stitchPage, "overwriteQuestion")
+            verify(question.visible)
+            compare(question.text, "2 files already exist in /out.")
+            compare(cvimage.calls, []) // nothing written before the answer
+            mouseClick(findChild(stitchPage, data.button))
+            verify(!question.visible)
+            compare(cvimage.calls.length > 0, data.written)
+            compare(applicationWindow.closed, data.written ? 1 : 0)
+            compare(folderWanted.count, data.written ? 0 : 1)
         }
 
         function test_columns() {
