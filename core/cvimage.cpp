@@ -16,6 +16,7 @@ constexpr int detectionPriority = -1;
 CvImage::CvImage(QObject *parent) : QObject(parent)
 {
     connect(&m_importer, &ImportJob::photoReady, this, &CvImage::list);
+    connect(&m_photos, &PhotoList::countChanged, this, &CvImage::imageArrayChanged);
 }
 
 CvImage::~CvImage()
@@ -45,20 +46,12 @@ void CvImage::importUrls(const QVariant &urls)
     } else {
         list = urls.toList();
     }
-    QStringList paths;
-    for (const QVariant &url : list) {
-        const QString path = localPathFromUrl(url);
-        // What is not a local file stays named by its URL in the list of unreadable files.
-        paths << (path.isEmpty() ? url.toString() : path);
-    }
-    m_importer.start(paths);
+    m_importer.start(importPaths(list));
 }
 
 void CvImage::list(int index, const QString &path)
 {
     m_photos.append(index, QFileInfo(path).fileName());
-    m_imageArray.append(QStringLiteral("image://cv/") + QString::number(index));
-    emit imageArrayChanged();
     m_detections.run(
         [this, index](bool cancelled) {
             if (cancelled)

@@ -27,7 +27,8 @@ public:
     explicit CvImage(QObject *parent = nullptr);
     ~CvImage() override;
 
-    QVariantList imageArray() const { return m_imageArray; }
+    // The image URLs of the session's photos, in order.
+    QVariantList imageArray() const { return m_photos.imageUrls(); }
     PhotoList *photos() { return &m_photos; }
     ImportJob *importer() { return &m_importer; }
     ExportJob *exporter() { return &m_exporter; }
@@ -35,8 +36,8 @@ public:
     // Decodes one file and returns once it is listed or refused. A file that cannot be decoded
     // is skipped: nothing is listed and nothing is signalled.
     Q_INVOKABLE void addImage(const QVariant &image);
-    // Imports file URLs (a list of URLs or texts) in the background; they are listed in this
-    // order as they are decoded.
+    // Imports file and folder URLs (a list of URLs or texts) in the background; the photos are
+    // listed in this order as they are decoded.
     Q_INVOKABLE void importUrls(const QVariant &urls);
     // Takes a path as it is, or a folder URL as its local path.
     Q_INVOKABLE void setExportFolder(const QVariant &folder);
@@ -53,7 +54,6 @@ private slots:
     void collectDetections();
 
 private:
-    QVariantList m_imageArray;
     PhotoList m_photos;
     QThreadPool m_pool;
     ImportJob m_importer{&m_pool};

@@ -4,6 +4,8 @@
 #include "core/processimage.h"
 
 #include <QBuffer>
+#include <QCollator>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -11,6 +13,7 @@
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -172,4 +175,40 @@ int importImage(const QVariant &url)
 {
     const DecodedPhoto photo = decodePhoto(localPathFromUrl(url));
     return photo.image.empty() ? -1 : appendStoredPhoto(photo);
+}
+
+QStringList importPaths(const QVariantList &urls)
+{
+    // The extensions of the formats OpenCV reads.
+    static const QStringList imageFilters = {
+        "*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.tif", "*.tiff",
+        "*.bmp", "*.dib",  "*.jp2", "*.pbm", "*.pgm",  "*.ppm", "*.pnm",
+        "*.pxm", "*.pfm",  "*.sr",  "*.ras", "*.exr",  "*.hdr", "*.pic"};
+    // Numbers compare by value in every locale: the C locale's collation knows no numbers, so
+    // English collation stands in for it.
+    const QLocale locale =
+        QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+
+    QStringList paths;
+    for (const QVariant &url : urls) {
+        const QString path = localPathFromUrl(url);
+        if (path.isEmpty()) {
+            paths << url.toString();
+            continue;
+        }
+        if (!QFileInfo(path).isDir()) {
+            paths << path;
+            continue;
+        }
+        QDir folder(path);
+        QStringList names =
+            folder.entryList(imageFilters, QDir::Files | QDir::Readable, QDir::NoSort);
+        std::sort(names.begin(), names.end(), collator);
+        for (const QString &name : names)
+            paths << folder.filePath(name);
+    }
+    return paths;
 }

@@ -41,5 +41,11 @@ constexpr qint64 maxPhotoPixels = 250'000'000;
 cv::Mat readImageFile(const QString &path, QString *why = nullptr);
 // The file decoded with its reduced copy; both empty when it cannot be read.
 DecodedPhoto decodePhoto(const QString &path, QString *why = nullptr);
+// The files to import for dropped or chosen URLs (QUrls or their texts), in order: a folder
+// stands for the image files directly inside it, by name as a file manager sorts them (numbers
+// by value, case ignored); a URL that names no local file stays as its text, to be named as
+// unreadable.
+QStringList importPaths(const QVariantList &urls);
+
 // Decodes the file a URL names into the store: its index, or -1 when nothing was stored.
 int importImage(const QVariant &url);

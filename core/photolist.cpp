@@ -1,5 +1,7 @@
 #include "core/photolist.h"
 
+#include <algorithm>
+
 PhotoList::PhotoList(QObject *parent) : QAbstractListModel(parent) {}
 
 int PhotoList::rowCount(const QModelIndex &parent) const
@@ -23,7 +25,7 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
     const Photo &photo = m_rows[size_t(index.row())];
     switch (role) {
     case ImageUrlRole:
-        return QStringLiteral("image://cv/") + QString::number(photo.index);
+        return QString(QStringLiteral("image://cv/") + QString::number(photo.index));
     case PhotoIndexRole:
         return photo.index;
     case Qt::DisplayRole:
@@ -95,6 +97,32 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
             emit dataChanged(changed, changed, {CropRole, PaddingRole, MaxWidthRole, SourceRole});
         }
     }
+}
+
+void PhotoList::remove(const QVariantList &rows)
+{
+    std::vector<int> sorted;
+    for (const QVariant &row : rows)
+        sorted.push_back(row.toInt());
+    // From the last row up, so that the rows still to remove keep their numbers.
+    std::sort(sorted.rbegin(), sorted.rend());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    for (const int row : sorted) {
+        if (row < 0 || row >= count())
+            continue;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_rows.erase(m_rows.begin() + row);
+        endRemoveRows();
+    }
+    emit countChanged();
+}
+
+QVariantList PhotoList::imageUrls() const
+{
+    QVariantList urls;
+    for (const Photo &photo : m_rows)
+        urls << QStringLiteral("image://cv/") + QString::number(photo.index);
+    return urls;
 }
 
 QStringList PhotoList::sources() const

@@ -38,6 +38,11 @@ public:
     // Its object box is known: cropped previews and exports of it now cost no detection.
     void setBoxReady(int photoIndex);
 
+    // Takes the rows out of the session; the other photos keep their options and their index.
+    Q_INVOKABLE void remove(const QVariantList &rows);
+    // The image URL of every row, in order.
+    QVariantList imageUrls() const;
+
     // Gives the rows the options named in options ("crop", "padding", "maxWidth"); other keys
     // and rows outside the list are ignored.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);

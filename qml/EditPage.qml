@@ -14,6 +14,13 @@ RowLayout {
         return cvimage.photos.sources()
     }
 
+    // Takes the selected photos out of the session.
+    function removeSelected() {
+        var rows = selected.slice()
+        selected.length = 0
+        cvimage.photos.remove(rows)
+    }
+
     // Gives every selected photo the options (crop, padding, maxWidth) named in options.
     function setSelected(options) {
         cvimage.photos.setOptions(selected, options)
@@ -107,6 +114,16 @@ RowLayout {
                                 editPage.selected.push(i)
                         }
                     }
+                }
+
+                Button {
+                    objectName: "remove"
+                    text: "Remove"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: editPage.removeSelected()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Take the selected photos out of the session (Delete)"
                 }
 
                 Button {

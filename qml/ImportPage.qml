@@ -2,6 +2,7 @@ import QtQuick 2.2
 import QtQuick.Controls.Universal 2.2
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
+import QtQuick.Dialogs 1.2
 import "./ImageItem.js" as ImageItemScript
 
 Item {
@@ -9,6 +10,11 @@ Item {
 
     // Any drop, even one without a URL, lets the user go on.
     property bool canContinue: false
+
+    // Opens the dialog that adds photos as if they were dropped.
+    function addPhotos() {
+        photoDialog.open()
+    }
 
     DropArea {
         anchors.fill: parent
@@ -35,15 +41,27 @@ Item {
                 Repeater {
                     model: cvimage.photos
 
-                    Image {
-                        id: image
+                    Column {
                         width: 200
-                        height: 200
-                        sourceSize.width: 200
-                        sourceSize.height: 200
-                        fillMode: Image.PreserveAspectFit
-                        asynchronous: true
-                        source: model.imageUrl
+
+                        Image {
+                            width: 200
+                            height: 200
+                            sourceSize.width: 200
+                            sourceSize.height: 200
+                            fillMode: Image.PreserveAspectFit
+                            asynchronous: true
+                            source: model.imageUrl
+                        }
+
+                        Text {
+                            width: 200
+                            text: model.fileName
+                            elide: Text.ElideMiddle
+                            horizontalAlignment: Text.AlignHCenter
+                            color: Universal.foreground
+                            font.pixelSize: 14
+                        }
                     }
                 }
             }
@@ -76,6 +94,17 @@ Item {
         objectName: "unreadable"
         visible: false
         dismissable: true
+    }
+
+    FileDialog {
+        id: photoDialog
+        title: "Add Photos"
+        selectMultiple: true
+        nameFilters: ["Images (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp)", "All files (*)"]
+        onAccepted: {
+            cvimage.importUrls(fileUrls)
+            importPage.canContinue = true
+        }
     }
 
     Connections {

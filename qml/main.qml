@@ -1,4 +1,4 @@
-import QtQuick 2.2
+import QtQuick 2.5
 import QtQuick.Controls 2.1
 import QtQuick.Layouts 1.3
 import QtQuick.Window 2.2
@@ -34,6 +34,29 @@ ApplicationWindow {
     footer: ToolBar {
         height: 50
         width: parent.width
+
+        Button {
+            id: addPhotos
+            objectName: "addPhotos"
+            text: "Add Photos…"
+            width: 160
+            height: 50
+            visible: checkpointBar.currentStep == 0
+            onClicked: importPage.addPhotos()
+            ToolTip.visible: hovered
+            ToolTip.text: "Add photos from a folder (Ctrl+O)"
+        }
+
+        Text {
+            objectName: "photoCount"
+            anchors.left: addPhotos.right
+            anchors.leftMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            visible: checkpointBar.currentStep == 0 && cvimage.photos.count > 0
+            text: cvimage.photos.count + (cvimage.photos.count === 1 ? " photo" : " photos")
+            color: Universal.foreground
+            font.pixelSize: 18
+        }
 
         Button {
             id: toEdit
@@ -94,6 +117,18 @@ ApplicationWindow {
             id: stitch
             onFolderWanted: fileDialog.visible = true
         }
+    }
+
+    Shortcut {
+        sequence: StandardKey.Open
+        enabled: checkpointBar.currentStep == 0
+        onActivated: importPage.addPhotos()
+    }
+
+    Shortcut {
+        sequence: StandardKey.Delete
+        enabled: checkpointBar.currentStep == 1
+        onActivated: editPage.removeSelected()
     }
 
     FileDialog {

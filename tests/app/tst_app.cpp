@@ -25,6 +25,7 @@ private slots:
     void cleanup();
     void wholeWorkflow();
     void failedExportKeepsTheWindow();
+    void folderDropAndRemoval();
 
 private:
     // An object of the main document, by its id.
@@ -254,6 +255,47 @@ void TestApp::failedExportKeepsTheWindow()
     QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 2);
     QCOMPARE(readPng(earlier).cols, 380); // the third photo, no longer the earlier 3x3 file
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(writable)});
+}
+
+// A dropped folder brings its photos in a file manager's order; a photo removed on the edit page
+// is not exported, and the others keep their names.
+void TestApp::folderDropAndRemoval()
+{
+    QTemporaryDir dropped;
+    for (const QString &name :
+         {QStringLiteral("p10.png"), QStringLiteral("p9.png"), QStringLiteral("P11.png")})
+        writeImageFile(dropped.path(), name, plainImage(60, 40, {10, 20, 30}));
+    QFile readme(dropped.filePath(QStringLiteral("readme.txt")));
+    QVERIFY(readme.open(QIODevice::WriteOnly) && readme.write("not a photo") > 0);
+    readme.close();
+    drop({QUrl::fromLocalFile(dropped.path())});
+    QObject *photos = byId(QStringLiteral("cvimage"))->property("photos").value<QObject *>();
+    QTRY_COMPARE(photos->property("count").toInt(), 3);
+    auto *model = qobject_cast<QAbstractItemModel *>(photos);
+    QStringList names;
+    for (int row = 0; row < 3; ++row)
+        names << model->index(row, 0).data().toString();
+    QCOMPARE(names, QStringList({"p9.png", "p10.png", "P11.png"}));
+    // The image URLs of the photos that stay: the first and the last.
+    const QStringList staying = {model->index(0, 0).data(Qt::UserRole + 1).toString(),
+                                 model->index(2, 0).data(Qt::UserRole + 1).toString()};
+
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
+    click(tile(QStringLiteral("editPage"), 1));
+    QTest::keyClick(m_window, Qt::Key_Delete);
+    QTRY_COMPARE(photos->property("count").toInt(), 2);
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
+    QTemporaryDir out;
+    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport"))));
+    chooseFolder(out.path());
+    QTRY_VERIFY(!m_window->isVisible());
+    QStringList expected;
+    for (const QString &url : staying)
+        expected << url.mid(11) + QStringLiteral(".png");
+    QStringList written = QDir(out.path()).entryList(QDir::Files);
+    expected.sort();
+    written.sort();
+    QCOMPARE(written, expected);
 }
 
 QTEST_MAIN(TestApp)

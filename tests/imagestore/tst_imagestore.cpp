@@ -119,6 +119,8 @@ private slots:
     void refused();
     void jpegCutInHalf();
     void headersCostNoMemory();
+    void folderOrder_data();
+    void folderOrder();
 
 private:
     QTemporaryDir m_folder;
@@ -343,6 +345,34 @@ void TestImageStore::headersCostNoMemory()
     qInfo("peak memory grew by %ld KiB", grownKiB);
     QVERIFY(grownKiB < 64 * 1024);
 #endif
+}
+
+void TestImageStore::folderOrder_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("C locale") << QLocale::c();
+    QTest::newRow("German") << QLocale(QLocale::German);
+}
+
+// A folder's images in a file manager's order: numbers by value, case ignored, whatever the
+// locale; other files and subfolders left out.
+void TestImageStore::folderOrder()
+{
+    QFETCH(QLocale, locale);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    QTemporaryDir dropped;
+    for (const char *name : {"c10.png", "C2.png", "c1.jpeg", "notes.txt", "a 3.JPG"})
+        writeFile(dropped.filePath(name), "x");
+    QVERIFY(QDir(dropped.path()).mkdir(QStringLiteral("c0.png")));
+    writeFile(dropped.filePath(QStringLiteral("c0.png/inner.png")), "x");
+    const QString beside = m_folder.filePath(QStringLiteral("beside.png"));
+    const QStringList paths = importPaths(
+        {QUrl::fromLocalFile(beside), QUrl::fromLocalFile(dropped.path()), "http://a.invalid/b"});
+    QLocale::setDefault(before);
+    QCOMPARE(paths, QStringList({beside, dropped.filePath("a 3.JPG"), dropped.filePath("c1.jpeg"),
+                                 dropped.filePath("C2.png"), dropped.filePath("c10.png"),
+                                 "http://a.invalid/b"}));
 }
 
 QTEST_APPLESS_MAIN(TestImageStore)

@@ -59,8 +59,10 @@ Item {
             root.width = 700
             compare(grid.columns, 3)
             root.width = 1000
-            // Thumbnails show the bare image URLs, without options.
-            var thumbnail = grid.children[1]
+            // Thumbnails show the bare image URLs, without options, over the file's name.
+            var cell = grid.children[1]
+            compare(cell.children[1].text, "image 1.png")
+            var thumbnail = cell.children[0]
             compare(thumbnail.source.toString(), cvimage.imageArray[1])
             compare(thumbnail.width, 200)
             compare(thumbnail.sourceSize, Qt.size(200, 200))
