@@ -71,7 +71,7 @@ void CvImage::collectDetections()
         detected.swap(m_detected);
     }
     for (const int index : detected)
-        m_photos.setBoxReady(index);
+        m_photos.setBoxReady(index, cropDoubt(objectBox(index), storedImage(index).size()));
 }
 
 void CvImage::setExportFolder(const QVariant &folder)

@@ -54,7 +54,12 @@ qint64 declaredPixels(const QByteArray &bytes)
             return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |
                    qint64(uchar(bytes[at + 2])) << 8 | qint64(uchar(bytes[at + 3]));
         };
-        return bigEndian(16) * bigEndian(20);
+        const qint64 width = bigEndian(16);
+        const qint64 height = bigEndian(20);
+        // Either side beyond the limit is enough; the product of two such could overflow.
+        if (width > maxPhotoPixels || height > maxPhotoPixels)
+            return maxPhotoPixels + 1;
+        return width * height;
     }
     QBuffer buffer;
     buffer.setData(bytes);

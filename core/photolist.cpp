@@ -41,6 +41,8 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
         return source(photo);
     case BoxReadyRole:
         return photo.boxReady;
+    case DoubtRole:
+        return photo.doubt;
     default:
         return {};
     }
@@ -50,7 +52,7 @@ QHash<int, QByteArray> PhotoList::roleNames() const
 {
     return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"}, {FileNameRole, "fileName"},
             {CropRole, "crop"},         {PaddingRole, "padding"},       {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},     {BoxReadyRole, "boxReady"}};
+            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},     {DoubtRole, "doubt"}};
 }
 
 void PhotoList::append(int photoIndex, const QString &fileName)
@@ -64,14 +66,15 @@ void PhotoList::append(int photoIndex, const QString &fileName)
     emit countChanged();
 }
 
-void PhotoList::setBoxReady(int photoIndex)
+void PhotoList::setBoxReady(int photoIndex, const QString &doubt)
 {
     for (size_t row = 0; row < m_rows.size(); ++row) {
         if (m_rows[row].index != photoIndex || m_rows[row].boxReady)
             continue;
         m_rows[row].boxReady = true;
+        m_rows[row].doubt = doubt;
         const QModelIndex changed = index(int(row));
-        emit dataChanged(changed, changed, {BoxReadyRole});
+        emit dataChanged(changed, changed, {BoxReadyRole, DoubtRole});
     }
 }
 

@@ -24,6 +24,7 @@ public:
         MaxWidthRole,
         SourceRole,
         BoxReadyRole,
+        DoubtRole,
     };
 
     explicit PhotoList(QObject *parent = nullptr);
@@ -35,8 +36,9 @@ public:
 
     // A photo of the store, listed with its first options (no crop, padding 50, width 400).
     void append(int photoIndex, const QString &fileName);
-    // Its object box is known: cropped previews and exports of it now cost no detection.
-    void setBoxReady(int photoIndex);
+    // Its object box is known: cropped previews and exports of it now cost no detection. doubt
+    // says why the box deserves a look, empty when it does not.
+    void setBoxReady(int photoIndex, const QString &doubt);
 
     // Takes the rows out of the session; the other photos keep their options and their index.
     Q_INVOKABLE void remove(const QVariantList &rows);
@@ -61,6 +63,7 @@ private:
         int padding = 50;
         int maxWidth = 400;
         bool boxReady = false;
+        QString doubt;
     };
 
     static QString source(const Photo &photo);

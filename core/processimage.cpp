@@ -34,6 +34,18 @@ cv::Rect detectObjectBox(const cv::Mat &source)
     return largestContourBox(contours);
 }
 
+QString cropDoubt(const cv::Rect &objectBox, const cv::Size &photoSize)
+{
+    if (objectBox.empty())
+        return QStringLiteral("No object was found: check this crop.");
+    const double share = objectBox.area() / (double(photoSize.width) * photoSize.height);
+    if (share > 0.95)
+        return QStringLiteral("The object fills nearly the whole photo: check this crop.");
+    if (share < 0.005)
+        return QStringLiteral("The object is tiny: check this crop.");
+    return {};
+}
+
 cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours)
 {
     cv::Rect box;

@@ -31,6 +31,11 @@ cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv
 // picture. With save set the result is also exported; written, when given, tells whether it was.
 cv::Mat processImage(const QString &descriptor, bool save, bool *written = nullptr);
 
+// Why a detected object box deserves a look before it is exported, in a sentence, or an empty
+// text: no object was found, or it covers nearly all of the photo (over 95%) or almost none
+// (under 0.5%).
+QString cropDoubt(const cv::Rect &objectBox, const cv::Size &photoSize);
+
 // The bounding box of the largest region of edges in an RGB image (stored pixel coordinates).
 cv::Rect detectObjectBox(const cv::Mat &source);
 // The bounding box of the contour with the largest area, (0, 0, 0, 0) when none has an area.

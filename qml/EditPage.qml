@@ -7,7 +7,8 @@ import "./ImageItem.js" as ImageItemScript
 RowLayout {
     id: editPage
 
-    // Indices of the selected tiles, each once; changed in place, nothing binds to it.
+    // Indices of the selected tiles, each once; changed in place, then selectedChanged() is
+    // emitted for what binds to it.
     property var selected: []
 
     function getSources() {
@@ -18,6 +19,7 @@ RowLayout {
     function removeSelected() {
         var rows = selected.slice()
         selected.length = 0
+        selectedChanged()
         cvimage.photos.remove(rows)
     }
 
@@ -113,6 +115,7 @@ RowLayout {
                             if (editPage.selected.indexOf(i) < 0)
                                 editPage.selected.push(i)
                         }
+                        editPage.selectedChanged()
                     }
                 }
 
@@ -135,8 +138,26 @@ RowLayout {
                         editPage.selected.length = 0
                         for (var i = 0; i < repeater.count; ++i)
                             repeater.itemAt(i).selected = false
+                        editPage.selectedChanged()
                     }
                 }
+            }
+
+            // Room above the hint.
+            Item {
+                width: 1
+                height: 20
+            }
+
+            Text {
+                objectName: "hint"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: "Click photos to select them"
+                color: "#777"
+                font.pixelSize: 18
+                visible: editPage.selected.length === 0 && cvimage.photos.count > 0
             }
         }
     }
@@ -172,6 +193,7 @@ RowLayout {
                         padding: model.padding
                         maxWidth: model.maxWidth
                         source: model.source
+                        doubt: model.doubt
                         onSelectedChanged: {
                             if (selected) {
                                 editPage.selected.push(index)
@@ -180,6 +202,7 @@ RowLayout {
                                 if (position >= 0)
                                     editPage.selected.splice(position, 1)
                             }
+                            editPage.selectedChanged()
                         }
                     }
                 }

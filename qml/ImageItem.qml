@@ -13,6 +13,8 @@ Rectangle {
     property int maxWidth: 400
     property string source: ""
     property bool selected: false
+    // Why this photo's crop deserves a look, empty when it does not.
+    property string doubt: ""
 
     width: 208
     height: 208
@@ -43,5 +45,35 @@ Rectangle {
     MouseArea {
         anchors.fill: parent
         onClicked: imageItem.selected = !imageItem.selected
+    }
+
+    Rectangle {
+        objectName: "doubtMark"
+        width: 24
+        height: 24
+        radius: 12
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.margins: 8
+        color: "#e8a000"
+        visible: imageItem.doubt !== ""
+
+        Text {
+            anchors.centerIn: parent
+            text: "!"
+            color: "black"
+            font.pixelSize: 18
+            font.bold: true
+        }
+
+        MouseArea {
+            id: doubtArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: imageItem.selected = !imageItem.selected
+        }
+
+        ToolTip.visible: doubtArea.containsMouse
+        ToolTip.text: imageItem.doubt
     }
 }

@@ -199,6 +199,14 @@ Row {
             width: parent.width
             spacing: 10
 
+            Text {
+                objectName: "hint"
+                text: "Click two photos to pair them. Click a pair to undo it."
+                color: "#777"
+                font.pixelSize: 18
+                visible: stitched.length === 0
+            }
+
             Repeater {
                 objectName: "pairRepeater"
                 model: stitched

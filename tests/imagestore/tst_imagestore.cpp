@@ -263,6 +263,9 @@ void TestImageStore::refused_data()
     QTest::newRow("malformed DICOM")
         << MakeUrl(file("not" + QByteArray(120, '\0') + " a\xf2 iDICM\n"));
     QTest::newRow("png header of width 0") << MakeUrl(file(pngHeader(0, 10)));
+    // Found by fuzzing: the declared size overflowed when multiplied.
+    QTest::newRow("png header of 2^32 - 1 square")
+        << MakeUrl(file(pngHeader(0xffffffffu, 0xffffffffu)));
     QTest::newRow("named pipe") << MakeUrl([](const QString &folder) {
         // Must be refused without opening it: a read would wait for a writer forever.
         const QByteArray path = QFile::encodeName(folder + "/pipe.png");

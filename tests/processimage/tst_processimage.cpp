@@ -91,6 +91,8 @@ class TestProcessImage : public QObject
     Q_OBJECT
 
 private slots:
+    void cropDoubt_data();
+    void cropDoubt();
     void emptyStoreGivesNothing();
     void uncroppedIsStoredImage_data();
     void uncroppedIsStoredImage();
@@ -333,6 +335,25 @@ void TestProcessImage::noResult()
     const QString text =
         options.startsWith(QLatin1Char('#')) ? QString::number(index) + options : options;
     QVERIFY(processImage(text, false).empty());
+}
+
+void TestProcessImage::cropDoubt_data()
+{
+    QTest::addColumn<cv::Rect>("box");
+    QTest::addColumn<bool>("doubtful");
+    // A photo of 1000 x 1000 pixels.
+    QTest::newRow("no object") << cv::Rect() << true;
+    QTest::newRow("95.1%") << cv::Rect(0, 0, 1000, 951) << true;
+    QTest::newRow("95%") << cv::Rect(0, 0, 1000, 950) << false;
+    QTest::newRow("half") << cv::Rect(100, 100, 500, 1000) << false;
+    QTest::newRow("0.5%") << cv::Rect(10, 10, 50, 100) << false;
+    QTest::newRow("0.49%") << cv::Rect(10, 10, 49, 100) << true;
+}
+
+void TestProcessImage::cropDoubt()
+{
+    QFETCH(cv::Rect, box);
+    QTEST(!::cropDoubt(box, cv::Size(1000, 1000)).isEmpty(), "doubtful");
 }
 
 QTEST_APPLESS_MAIN(TestProcessImage)

@@ -94,6 +94,15 @@ Item {
             compare(options(2), [true, 50, 400])
         }
 
+        function test_hintWhileNothingIsSelected() {
+            var hint = findChild(editPage, "hint")
+            verify(hint.visible)
+            mouseClick(tile(0))
+            verify(!hint.visible)
+            press("deselectAll")
+            verify(hint.visible)
+        }
+
         function test_deselectAll() {
             press("deselectAll") // nothing selected: nothing changes
             compare(editPage.selected, [])
