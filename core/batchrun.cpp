@@ -139,7 +139,10 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
                     readable = false;
                     continue;
                 }
-                const cv::Rect box = options.image.crop ? detectObjectBox(photo) : cv::Rect();
+                const cv::Rect box = options.image.crop
+                                         ? cropBox(options.image, photo.size(),
+                                                   [&photo] { return detectObjectBox(photo); })
+                                         : cv::Rect();
                 halves.push_back(processPhoto(photo, options.image, box));
             }
             bool written = false;

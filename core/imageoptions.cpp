@@ -1,11 +1,29 @@
 #include "core/imageoptions.h"
 
 namespace {
-enum OptionKey { CropKey, PaddingKey, MaxWidthKey };
+enum OptionKey { CropKey, PaddingKey, MaxWidthKey, BoxKey };
+
+// "x,y,w,h": four whole numbers, the width and height positive; an empty box otherwise.
+cv::Rect parseBox(const QString &value)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return {};
+    int numbers[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        numbers[i] = parts.at(i).toInt(&ok, 10);
+        if (!ok)
+            return {};
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0)
+        return {};
+    return cv::Rect(numbers[0], numbers[1], numbers[2], numbers[3]);
 }
+} // namespace
 
 const QStringList optionKeys = {QStringLiteral("crop"), QStringLiteral("padding"),
-                                QStringLiteral("maxWidth")};
+                                QStringLiteral("maxWidth"), QStringLiteral("box")};
 
 ImageOptions parseOptions(const QString &descriptor)
 {
@@ -31,6 +49,9 @@ ImageOptions parseOptions(const QString &descriptor)
             break;
         case MaxWidthKey:
             options.maxWidth = value.toInt(nullptr, 10);
+            break;
+        case BoxKey:
+            options.box = parseBox(value);
             break;
         default:
             break;

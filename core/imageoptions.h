@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <opencv2/core/types.hpp>
 
 // What an image request descriptor ("3#crop=1&padding=50&maxWidth=400") asks for.
 struct ImageOptions
@@ -10,6 +11,9 @@ struct ImageOptions
     bool crop = false;
     int padding = 0;
     int maxWidth = 400;
+    // A box chosen by hand ("box=x,y,w,h" in stored-image pixels) that stands for the detected
+    // object box; empty when none was given or it did not parse or has no area.
+    cv::Rect box;
 };
 
 // The recognised option keys; a key's position in this list is the code the parser dispatches on.

@@ -85,6 +85,13 @@ int scaledHeight(const cv::Size &cutOut, int maxWidth)
     return int(height);
 }
 
+cv::Rect cropBox(const ImageOptions &options, const cv::Size &imageSize,
+                 const std::function<cv::Rect()> &detected)
+{
+    const cv::Rect chosen = paddedRegion(options.box, 0, imageSize);
+    return options.box.empty() || chosen.empty() ? detected() : chosen;
+}
+
 Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
                    const cv::Rect &objectBox)
 {
@@ -126,8 +133,9 @@ cv::Mat processImage(const QString &descriptor, bool save, bool *written)
     const cv::Mat source = storedImage(options.index);
     if (source.empty())
         return {};
-    const cv::Mat result =
-        processPhoto(source, options, options.crop ? objectBox(options.index) : cv::Rect());
+    const auto detected = [&options] { return objectBox(options.index); };
+    const cv::Mat result = processPhoto(
+        source, options, options.crop ? cropBox(options, source.size(), detected) : cv::Rect());
     if (save && !result.empty()) {
         const bool ok = exportImage(result, singleStem(descriptor));
         if (written)

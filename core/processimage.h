@@ -5,6 +5,7 @@
 #include <QString>
 #include <opencv2/core.hpp>
 
+#include <functional>
 #include <vector>
 
 // Results of more pixels than OpenCV's own decoder accepts are refused, not allocated.
@@ -17,6 +18,11 @@ struct Framing
     cv::Rect region;
     cv::Size size;
 };
+// The box a crop is cut around: the one chosen by hand, clipped to the photo, or, when there is
+// none or nothing of it lies on the photo, the detected one (asked of detected only then).
+cv::Rect cropBox(const ImageOptions &options, const cv::Size &imageSize,
+                 const std::function<cv::Rect()> &detected);
+
 // The framing of a photo of imageSize whose object box is objectBox.
 Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
                    const cv::Rect &objectBox);

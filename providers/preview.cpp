@@ -25,7 +25,9 @@ Planned plan(const QString &descriptor)
     const cv::Mat image = storedImage(options.index);
     if (image.empty())
         return {};
-    const cv::Rect box = options.crop ? objectBox(options.index) : cv::Rect();
+    const cv::Rect box = options.crop ? cropBox(options, image.size(),
+                                                [&options] { return objectBox(options.index); })
+                                      : cv::Rect();
     return {frameImage(options, image.size(), box), storedPreview(options.index), image.size()};
 }
 

@@ -91,8 +91,6 @@ class TestProcessImage : public QObject
     Q_OBJECT
 
 private slots:
-    void cropDoubt_data();
-    void cropDoubt();
     void emptyStoreGivesNothing();
     void uncroppedIsStoredImage_data();
     void uncroppedIsStoredImage();
@@ -109,6 +107,10 @@ private slots:
     void resultSize();
     void noResult_data();
     void noResult();
+    void handChosenBox_data();
+    void handChosenBox();
+    void cropDoubt_data();
+    void cropDoubt();
 };
 
 void TestProcessImage::emptyStoreGivesNothing()
@@ -335,6 +337,52 @@ void TestProcessImage::noResult()
     const QString text =
         options.startsWith(QLatin1Char('#')) ? QString::number(index) + options : options;
     QVERIFY(processImage(text, false).empty());
+}
+
+void TestProcessImage::handChosenBox_data()
+{
+    QTest::addColumn<QString>("options");
+    // The region the export shows; empty where the detected box must be used.
+    QTest::addColumn<cv::Rect>("region");
+    QTest::newRow("inside") << "crop=1&padding=10&box=50,40,100,60" << cv::Rect(40, 30, 120, 80);
+    QTest::newRow("no padding") << "crop=1&padding=0&box=50,40,100,60" << cv::Rect(50, 40, 100, 60);
+    QTest::newRow("partly outside: clipped")
+        << "crop=1&padding=10&box=-20,250,100,100" << cv::Rect(0, 240, 90, 60);
+    QTest::newRow("huge numbers: clipped")
+        << "crop=1&padding=0&box=0,5,2147483647,2147483647" << cv::Rect(0, 5, 400, 295);
+    QTest::newRow("width 0") << "crop=1&padding=10&box=10,10,0,50" << cv::Rect();
+    QTest::newRow("height -5") << "crop=1&padding=10&box=10,10,50,-5" << cv::Rect();
+    QTest::newRow("entirely outside") << "crop=1&padding=10&box=500,500,10,10" << cv::Rect();
+    QTest::newRow("not a number") << "crop=1&padding=10&box=1,2,x,4" << cv::Rect();
+    QTest::newRow("three numbers") << "crop=1&padding=10&box=1,2,3" << cv::Rect();
+    QTest::newRow("without crop: the whole photo")
+        << "crop=0&padding=10&box=50,40,100,60" << cv::Rect(0, 0, 400, 300);
+}
+
+// A box chosen by hand stands for the detected one; the padding, the clip and the scaling are
+// the same as for a detected box.
+void TestProcessImage::handChosenBox()
+{
+    QFETCH(QString, options);
+    QFETCH(cv::Rect, region);
+    const cv::Mat photo =
+        objectImage({400, 300}, {100, 80, 120, 90}, {20, 40, 60}, {240, 220, 200});
+    const int index = storeImage(photo);
+    const QString descriptor = QStringLiteral("%1#maxWidth=200&").arg(index) + options;
+    const cv::Mat result = processImage(descriptor, false);
+    if (region.empty()) {
+        // Ignored: exactly the crop of the detected box.
+        QVERIFY(samePixels(result, processImage(QStringLiteral("%1#maxWidth=200&").arg(index) +
+                                                    options.section(QLatin1String("&box="), 0, 0),
+                                                false)));
+        return;
+    }
+    cv::Mat expected = photo(region).clone();
+    if (options.startsWith(QLatin1String("crop=1")))
+        cv::resize(expected, expected, cv::Size(200, ::scaledHeight(region.size(), 200)), 0, 0,
+                   cv::INTER_LINEAR);
+    QCOMPARE(QSize(result.cols, result.rows), QSize(expected.cols, expected.rows));
+    QVERIFY(samePixels(result, expected));
 }
 
 void TestProcessImage::cropDoubt_data()
