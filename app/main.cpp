@@ -1,12 +1,9 @@
-#include "core/cvimage.h"
-#include "providers/cvimageprovider.h"
-#include "providers/cvstitchprovider.h"
+#include "providers/registration.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QUrl>
-#include <QtQml>
 
 int main(int argc, char **argv)
 {
@@ -21,11 +18,8 @@ int main(int argc, char **argv)
         icon.addFile(QStringLiteral(":/icons/morvick2-%1.png").arg(size));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("morvick2"), icon));
 
-    qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
-
     QQmlApplicationEngine engine;
-    engine.addImageProvider(QStringLiteral("cv"), new CvImageProvider);
-    engine.addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+    registerWithEngine(&engine);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty())
         return -1;

@@ -11,8 +11,7 @@
 #include "core/pngwriter.h"
 #include "core/processimage.h"
 #include "core/stitch.h"
-#include "providers/cvimageprovider.h"
-#include "providers/cvstitchprovider.h"
+#include "providers/registration.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -260,10 +259,8 @@ int main(int argc, char **argv)
 
     // The session, through the window the application shows.
     resetPeakResident();
-    qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
     QQmlApplicationEngine engine;
-    engine.addImageProvider(QStringLiteral("cv"), new CvImageProvider);
-    engine.addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+    registerWithEngine(&engine);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window)

@@ -1,5 +1,7 @@
 #include "core/photolist.h"
 
+#include "core/imagestore.h"
+
 #include <algorithm>
 
 PhotoList::PhotoList(QObject *parent) : QAbstractListModel(parent) {}
@@ -11,11 +13,12 @@ int PhotoList::rowCount(const QModelIndex &parent) const
 
 QString PhotoList::source(const Photo &photo)
 {
-    return QStringLiteral("image://cv/%1#crop=%2&padding=%3&maxWidth=%4")
-        .arg(photo.index)
-        .arg(photo.crop ? 1 : 0)
-        .arg(photo.padding)
-        .arg(photo.maxWidth);
+    const QString url = QStringLiteral("image://cv/%1#crop=%2&padding=%3&maxWidth=%4")
+                            .arg(photo.index)
+                            .arg(photo.crop ? 1 : 0)
+                            .arg(photo.padding)
+                            .arg(photo.maxWidth);
+    return photo.box.isEmpty() ? url : url + QStringLiteral("&box=") + photo.box;
 }
 
 QVariant PhotoList::data(const QModelIndex &index, int role) const
@@ -43,6 +46,8 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
         return photo.boxReady;
     case DoubtRole:
         return photo.doubt;
+    case BoxRole:
+        return photo.box;
     default:
         return {};
     }
@@ -83,6 +88,7 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
     const auto crop = options.find(QStringLiteral("crop"));
     const auto padding = options.find(QStringLiteral("padding"));
     const auto maxWidth = options.find(QStringLiteral("maxWidth"));
+    const auto box = options.find(QStringLiteral("box"));
     for (const QVariant &rowValue : rows) {
         const int row = rowValue.toInt();
         if (row < 0 || row >= count())
@@ -95,9 +101,12 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
             photo.padding = padding->toInt();
         if (maxWidth != options.end())
             photo.maxWidth = maxWidth->toInt();
+        if (box != options.end())
+            photo.box = box->toString();
         if (source(photo) != source(before)) {
             const QModelIndex changed = index(row);
-            emit dataChanged(changed, changed, {CropRole, PaddingRole, MaxWidthRole, SourceRole});
+            emit dataChanged(changed, changed,
+                             {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole});
         }
     }
 }
@@ -126,6 +135,18 @@ QVariantList PhotoList::imageUrls() const
     for (const Photo &photo : m_rows)
         urls << QStringLiteral("image://cv/") + QString::number(photo.index);
     return urls;
+}
+
+QVariantMap PhotoList::cropGeometry(int row) const
+{
+    if (row < 0 || row >= count())
+        return {};
+    const int index = m_rows[size_t(row)].index;
+    const cv::Size size = storedImage(index).size();
+    const cv::Rect box = objectBox(index);
+    return {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height},
+            {QStringLiteral("x"), box.x},          {QStringLiteral("y"), box.y},
+            {QStringLiteral("w"), box.width},      {QStringLiteral("h"), box.height}};
 }
 
 QStringList PhotoList::sources() const

@@ -25,6 +25,7 @@ public:
         SourceRole,
         BoxReadyRole,
         DoubtRole,
+        BoxRole,
     };
 
     explicit PhotoList(QObject *parent = nullptr);
@@ -45,11 +46,15 @@ public:
     // The image URL of every row, in order.
     QVariantList imageUrls() const;
 
-    // Gives the rows the options named in options ("crop", "padding", "maxWidth"); other keys
-    // and rows outside the list are ignored.
+    // Gives the rows the options named in options ("crop", "padding", "maxWidth", and "box", a
+    // box chosen by hand as "x,y,w,h" or empty for the detected one); other keys and rows
+    // outside the list are ignored.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
     // The descriptor URL of every row, in order.
     Q_INVOKABLE QStringList sources() const;
+    // What the crop editor needs of a row: the photo's "width" and "height" and its detected
+    // object box ("x", "y", "w", "h"), found now if it was not yet.
+    Q_INVOKABLE QVariantMap cropGeometry(int row) const;
 
 signals:
     void countChanged();
@@ -64,6 +69,7 @@ private:
         int maxWidth = 400;
         bool boxReady = false;
         QString doubt;
+        QString box;
     };
 
     static QString source(const Photo &photo);

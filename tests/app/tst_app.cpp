@@ -1,7 +1,7 @@
 // The whole application as a user meets it: files dropped on the window, tiles and buttons
 // clicked, a folder chosen, files written.
 #include "core/processimage.h"
-#include "support/qmlsetup.h"
+#include "providers/registration.h"
 #include "support/testimages.h"
 
 #include <QDesktopServices>
@@ -59,7 +59,7 @@ void TestApp::initTestCase()
 void TestApp::init()
 {
     m_engine.reset(new QQmlApplicationEngine);
-    prepareEngine(m_engine.data());
+    registerWithEngine(m_engine.data());
     m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
     QCOMPARE(m_engine->rootObjects().size(), 1);
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());

@@ -1,4 +1,4 @@
-#include "support/qmlsetup.h"
+#include "providers/registration.h"
 #include "support/testimages.h"
 
 #include <QDesktopServices>
@@ -20,7 +20,7 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        prepareEngine(engine);
+        registerWithEngine(engine);
         QVariantList urls;
         for (int i = 0; i < 6; ++i) {
             const cv::Mat picture =

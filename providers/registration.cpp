@@ -1,15 +1,17 @@
-#include "support/qmlsetup.h"
+#include "providers/registration.h"
 
 #include "core/cvimage.h"
 #include "providers/cvimageprovider.h"
 #include "providers/cvstitchprovider.h"
+#include "providers/photoprovider.h"
 
 #include <QQmlEngine>
 #include <QtQml>
 
-void prepareEngine(QQmlEngine *engine)
+void registerWithEngine(QQmlEngine *engine)
 {
     qmlRegisterType<CvImage>("com.tavo.opencv", 1, 0, "CvImage");
     engine->addImageProvider(QStringLiteral("cv"), new CvImageProvider);
     engine->addImageProvider(QStringLiteral("stitch"), new CvStitchProvider);
+    engine->addImageProvider(QStringLiteral("photo"), new PhotoProvider);
 }
