@@ -55,9 +55,11 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"}, {FileNameRole, "fileName"},
-            {CropRole, "crop"},         {PaddingRole, "padding"},       {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},     {DoubtRole, "doubt"}};
+    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},
+            {FileNameRole, "fileName"}, {CropRole, "crop"},
+            {PaddingRole, "padding"},   {MaxWidthRole, "maxWidth"},
+            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},
+            {DoubtRole, "doubt"},       {BoxRole, "box"}};
 }
 
 void PhotoList::append(int photoIndex, const QString &fileName)

@@ -194,6 +194,8 @@ RowLayout {
                         maxWidth: model.maxWidth
                         source: model.source
                         doubt: model.doubt
+                        onOpened: cropEditor.openFor(index, model.photoIndex, model.box,
+                                                     model.padding)
                         onSelectedChanged: {
                             if (selected) {
                                 editPage.selected.push(index)
@@ -208,5 +210,11 @@ RowLayout {
                 }
             }
         }
+    }
+
+    CropEditor {
+        id: cropEditor
+        onApplied: cvimage.photos.setOptions(editPage.selected,
+                                             { box: cropEditor.boxText(), crop: true })
     }
 }

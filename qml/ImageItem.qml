@@ -13,6 +13,9 @@ Rectangle {
     property int maxWidth: 400
     property string source: ""
     property bool selected: false
+
+    // A double click asks for the photo in the large crop view.
+    signal opened
     // Why this photo's crop deserves a look, empty when it does not.
     property string doubt: ""
 
@@ -45,6 +48,7 @@ Rectangle {
     MouseArea {
         anchors.fill: parent
         onClicked: imageItem.selected = !imageItem.selected
+        onDoubleClicked: imageItem.opened()
     }
 
     Rectangle {
