@@ -15,6 +15,27 @@ RowLayout {
         return cvimage.photos.sources()
     }
 
+    // The large crop view is open.
+    readonly property bool editorOpen: cropEditor.visible
+
+    function selectAll() {
+        selected.length = 0
+        for (var i = 0; i < repeater.count; ++i) {
+            // A tile whose flag changes adds itself; one already selected does not.
+            repeater.itemAt(i).selected = true
+            if (selected.indexOf(i) < 0)
+                selected.push(i)
+        }
+        selectedChanged()
+    }
+
+    function deselectAll() {
+        selected.length = 0
+        for (var i = 0; i < repeater.count; ++i)
+            repeater.itemAt(i).selected = false
+        selectedChanged()
+    }
+
     // Takes the selected photos out of the session.
     function removeSelected() {
         var rows = selected.slice()
@@ -92,6 +113,8 @@ RowLayout {
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.setSelected({ crop: true, padding: Math.round(padding.value) })
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Crop the selected photos to their object (double-click a photo to fix its box)"
                 }
 
                 Button {
@@ -100,6 +123,8 @@ RowLayout {
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.setSelected({ crop: false, padding: 0 })
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Keep the selected photos whole"
                 }
 
                 Button {
@@ -107,16 +132,9 @@ RowLayout {
                     text: "Select All"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: {
-                        editPage.selected.length = 0
-                        for (var i = 0; i < repeater.count; ++i) {
-                            // A tile whose flag changes adds itself; one already selected does not.
-                            repeater.itemAt(i).selected = true
-                            if (editPage.selected.indexOf(i) < 0)
-                                editPage.selected.push(i)
-                        }
-                        editPage.selectedChanged()
-                    }
+                    onClicked: editPage.selectAll()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Select every photo (Ctrl+A)"
                 }
 
                 Button {
@@ -134,12 +152,9 @@ RowLayout {
                     text: "Deselect All"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: {
-                        editPage.selected.length = 0
-                        for (var i = 0; i < repeater.count; ++i)
-                            repeater.itemAt(i).selected = false
-                        editPage.selectedChanged()
-                    }
+                    onClicked: editPage.deselectAll()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Select no photo (Escape)"
                 }
             }
 

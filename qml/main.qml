@@ -1,4 +1,4 @@
-import QtQuick 2.5
+import QtQuick 2.9
 import QtQuick.Controls 2.1
 import QtQuick.Layouts 1.3
 import QtQuick.Window 2.2
@@ -70,6 +70,8 @@ ApplicationWindow {
                 checkpointBar.currentStep = 1
                 currentPage = 1
             }
+            ToolTip.visible: hovered
+            ToolTip.text: "Choose the crops (Ctrl+Return)"
         }
 
         Button {
@@ -86,6 +88,8 @@ ApplicationWindow {
                 currentPage = 2
                 stitch.sources = editPage.getSources()
             }
+            ToolTip.visible: hovered
+            ToolTip.text: "Pair the photos (Ctrl+Return)"
         }
 
         Button {
@@ -97,6 +101,8 @@ ApplicationWindow {
             visible: checkpointBar.currentStep == 2
             enabled: !cvimage.exporter.running
             onClicked: fileDialog.visible = true
+            ToolTip.visible: hovered
+            ToolTip.text: "Write every photo and pair into a folder (Ctrl+E)"
         }
     }
 
@@ -123,6 +129,34 @@ ApplicationWindow {
         sequence: StandardKey.Open
         enabled: checkpointBar.currentStep == 0
         onActivated: importPage.addPhotos()
+    }
+
+    Shortcut {
+        sequences: ["Ctrl+Return", "Ctrl+Enter"]
+        onActivated: {
+            var next = checkpointBar.currentStep == 0 ? toEdit : toStitch
+            if (checkpointBar.currentStep < 2 && next.enabled)
+                next.clicked()
+        }
+    }
+
+    Shortcut {
+        sequence: "Ctrl+E"
+        enabled: checkpointBar.currentStep == 2 && toExport.enabled
+        onActivated: toExport.clicked()
+    }
+
+    Shortcut {
+        sequence: StandardKey.SelectAll
+        enabled: checkpointBar.currentStep == 1
+        onActivated: editPage.selectAll()
+    }
+
+    // The large crop view closes on Escape itself.
+    Shortcut {
+        sequence: "Escape"
+        enabled: checkpointBar.currentStep == 1 && !editPage.editorOpen
+        onActivated: editPage.deselectAll()
     }
 
     Shortcut {
