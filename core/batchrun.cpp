@@ -25,24 +25,17 @@ QVector<Output> plan(const BatchOptions &options)
     QVector<bool> paired(options.inputs.size(), false);
     for (const BatchOptions::Pair &pair : options.pairs)
         paired[pair.left] = paired[pair.right] = true;
+    QVector<QVector<int>> photos;
+    for (int i = 0; i < options.inputs.size(); ++i)
+        if (!paired.at(i))
+            photos.append(QVector<int>{i});
+    for (const BatchOptions::Pair &pair : options.pairs)
+        photos.append(QVector<int>{pair.left, pair.right});
+    const QStringList stems = exportStems(photos, options.originalNames,
+                                          [&options](int i) { return options.inputs.at(i); });
     QVector<Output> outputs;
-    UniqueNames names;
-    for (int i = 0; i < options.inputs.size(); ++i) {
-        if (paired.at(i))
-            continue;
-        const QString &path = options.inputs.at(i);
-        outputs.append(
-            {{i}, names.take(options.originalNames ? originalStem(path) : QString::number(i))});
-    }
-    for (const BatchOptions::Pair &pair : options.pairs) {
-        const QString &left = options.inputs.at(pair.left);
-        const QString &right = options.inputs.at(pair.right);
-        outputs.append(
-            {{pair.left, pair.right},
-             names.take(options.originalNames ? originalPairStem(left, right)
-                                              : QString::number(pair.left) + QLatin1Char('_') +
-                                                    QString::number(pair.right))});
-    }
+    for (int k = 0; k < photos.size(); ++k)
+        outputs.append({photos.at(k), stems.at(k)});
     return outputs;
 }
 

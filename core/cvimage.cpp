@@ -5,7 +5,6 @@
 #include "core/processimage.h"
 #include "core/stitch.h"
 
-#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -17,6 +16,7 @@ CvImage::CvImage(QObject *parent) : QObject(parent)
 {
     connect(&m_importer, &ImportJob::photoReady, this, &CvImage::list);
     connect(&m_photos, &PhotoList::countChanged, this, &CvImage::imageArrayChanged);
+    m_exporter.setOriginalPaths([this](int index) { return m_photos.pathOf(index); });
 }
 
 CvImage::~CvImage()
@@ -51,7 +51,7 @@ void CvImage::importUrls(const QVariant &urls)
 
 void CvImage::list(int index, const QString &path)
 {
-    m_photos.append(index, QFileInfo(path).fileName());
+    m_photos.append(index, path);
     m_detections.run(
         [this, index](bool cancelled) {
             if (cancelled)

@@ -15,36 +15,76 @@ ExportJob::ExportJob(QThreadPool *pool, QObject *parent)
 {
 }
 
-void ExportJob::start(const QVariant &folder, const QStringList &singles, const QVariantList &pairs)
+void ExportJob::setOriginalPaths(std::function<QString(int)> originalPath)
+{
+    m_originalPath = std::move(originalPath);
+}
+
+namespace {
+ExportFormat formatOf(const QVariantMap &options)
+{
+    ExportFormat format;
+    parseExportFormat(options.value(QStringLiteral("format"), QStringLiteral("png")).toString(),
+                      &format);
+    format.quality = std::clamp(options.value(QStringLiteral("quality"), 90).toInt(), 1, 100);
+    return format;
+}
+} // namespace
+
+QVector<ExportJob::File> ExportJob::plan(const QStringList &singles, const QVariantList &pairs,
+                                         const QVariantMap &options) const
+{
+    QVector<QStringList> outputs;
+    QVector<QVector<int>> photos;
+    for (const QString &single : singles)
+        outputs.append({single});
+    for (const QVariant &pair : pairs) {
+        const QStringList halves = pair.toStringList();
+        if (halves.size() >= 2)
+            outputs.append(halves.mid(0, 2));
+    }
+    for (const QStringList &descriptors : outputs) {
+        QVector<int> indices;
+        for (const QString &descriptor : descriptors)
+            indices << parseOptions(descriptor).index;
+        photos << indices;
+    }
+    const bool original = options.value(QStringLiteral("names")).toString() == "original";
+    const QStringList stems = exportStems(photos, original && m_originalPath,
+                                          [this](int index) { return m_originalPath(index); });
+    QVector<File> files;
+    for (int k = 0; k < outputs.size(); ++k)
+        files.append({outputs.at(k), stems.at(k)});
+    return files;
+}
+
+void ExportJob::start(const QVariant &folder, const QStringList &singles, const QVariantList &pairs,
+                      const QVariantMap &options)
 {
     if (running())
         return;
     const QString path = exportFolderPath(folder);
+    const QVector<File> files = plan(singles, pairs, options);
+    const ExportFormat format = formatOf(options);
     m_tasks.resume();
-    m_total = int(singles.size() + pairs.size());
+    m_total = int(files.size());
     m_written = m_failed = m_skipped = 0;
-    for (const QString &single : singles)
-        add(path, {single});
-    for (const QVariant &pair : pairs)
-        add(path, pair.toStringList());
+    for (const File &file : files)
+        add(path, file, format);
     emit progressChanged();
     if (m_total == 0)
         emit finished(0, 0, false);
 }
 
-void ExportJob::add(const QString &folder, const QStringList &descriptors)
+void ExportJob::add(const QString &folder, const File &file, const ExportFormat &format)
 {
-    m_tasks.run([this, folder, descriptors](bool cancelled) {
+    m_tasks.run([this, folder, file, format](bool cancelled) {
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
-            bool written = false;
-            if (descriptors.size() == 1)
-                written = exportImage(processImage(descriptors.at(0), false), folder,
-                                      singleStem(descriptors.at(0)));
-            else if (descriptors.size() >= 2)
-                written = exportImage(processPair(descriptors.at(0), descriptors.at(1)), folder,
-                                      pairStem(descriptors.at(0), descriptors.at(1)));
-            outcome = written ? Written : Failed;
+            const QStringList &halves = file.descriptors;
+            const cv::Mat image = halves.size() == 1 ? processImage(halves.at(0), false)
+                                                     : processPair(halves.at(0), halves.at(1));
+            outcome = exportImage(image, folder, file.stem, format) ? Written : Failed;
         }
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
         ++(outcome == Written ? m_newWritten : outcome == Failed ? m_newFailed : m_newSkipped);
@@ -52,20 +92,13 @@ void ExportJob::add(const QString &folder, const QStringList &descriptors)
 }
 
 int ExportJob::existingFiles(const QVariant &folder, const QStringList &singles,
-                             const QVariantList &pairs) const
+                             const QVariantList &pairs, const QVariantMap &options) const
 {
-    QStringList stems;
-    for (const QString &single : singles)
-        stems << singleStem(single);
-    for (const QVariant &pair : pairs) {
-        const QStringList halves = pair.toStringList();
-        if (halves.size() >= 2)
-            stems << pairStem(halves.at(0), halves.at(1));
-    }
     const QDir dir(exportFolderPath(folder));
-    return int(std::count_if(stems.begin(), stems.end(), [&dir](const QString &stem) {
-        const QFileInfo file(dir.filePath(stem + QStringLiteral(".png")));
-        return file.isFile();
+    const QString extension = QLatin1Char('.') + formatOf(options).extension();
+    const QVector<File> files = plan(singles, pairs, options);
+    return int(std::count_if(files.begin(), files.end(), [&](const File &file) {
+        return QFileInfo(dir.filePath(file.stem + extension)).isFile();
     }));
 }
 

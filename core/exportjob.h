@@ -1,10 +1,14 @@
 #pragma once
 
 #include "core/backgroundtasks.h"
+#include "core/export.h"
 
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
+
+#include <functional>
 
 class QThreadPool;
 
@@ -24,15 +28,21 @@ public:
     int done() const { return m_written + m_failed; }
     int total() const { return m_total; }
 
+    // The file a photo was imported from, for names taken from the originals.
+    void setOriginalPaths(std::function<QString(int index)> originalPath);
+
     // folder: a folder URL or a path. singles: descriptors; pairs: [left, right] descriptor
-    // lists. Ignored while an export runs.
+    // lists. options: "names" ("index", the default, or "original"), "format" ("png", the
+    // default, "jpg" or "webp") and "quality" (1 to 100, default 90). Ignored while an export
+    // runs.
     Q_INVOKABLE void start(const QVariant &folder, const QStringList &singles,
-                           const QVariantList &pairs);
+                           const QVariantList &pairs, const QVariantMap &options = QVariantMap());
     Q_INVOKABLE void cancel();
     // How many of the files start() would write already exist in folder as regular files;
     // something else standing on a name cannot be replaced and is not counted.
     Q_INVOKABLE int existingFiles(const QVariant &folder, const QStringList &singles,
-                                  const QVariantList &pairs) const;
+                                  const QVariantList &pairs,
+                                  const QVariantMap &options = QVariantMap()) const;
 
 signals:
     void progressChanged();
@@ -43,8 +53,17 @@ private slots:
     void collect();
 
 private:
-    void add(const QString &folder, const QStringList &descriptors);
+    struct File
+    {
+        QStringList descriptors;
+        QString stem;
+    };
+    // The files an export writes: their descriptors and names without the extension.
+    QVector<File> plan(const QStringList &singles, const QVariantList &pairs,
+                       const QVariantMap &options) const;
+    void add(const QString &folder, const File &file, const ExportFormat &format);
 
+    std::function<QString(int)> m_originalPath;
     int m_total = 0;
     int m_written = 0;
     int m_failed = 0;

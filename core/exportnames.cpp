@@ -3,6 +3,7 @@
 #include "core/imageoptions.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 QString singleStem(const QString &descriptor)
 {
@@ -14,21 +15,25 @@ QString pairStem(const QString &left, const QString &right)
     return singleStem(left) + QLatin1Char('_') + singleStem(right);
 }
 
-QString originalStem(const QString &path)
+QStringList exportStems(const QVector<QVector<int>> &outputs, bool originalNames,
+                        const std::function<QString(int)> &originalPath)
 {
-    return QFileInfo(path).completeBaseName();
-}
-
-QString originalPairStem(const QString &leftPath, const QString &rightPath)
-{
-    return originalStem(leftPath) + QLatin1Char('+') + originalStem(rightPath);
-}
-
-QString UniqueNames::take(const QString &stem)
-{
-    QString name = stem;
-    for (int n = 2; m_taken.contains(name.toLower()); ++n)
-        name = stem + QLatin1Char('-') + QString::number(n);
-    m_taken.insert(name.toLower());
-    return name;
+    QSet<QString> taken;
+    QStringList stems;
+    for (const QVector<int> &photos : outputs) {
+        QStringList parts;
+        for (const int photo : photos) {
+            const QString original =
+                originalNames ? QFileInfo(originalPath(photo)).completeBaseName() : QString();
+            // A photo without a known original (or a file named ".png") keeps its number.
+            parts << (original.isEmpty() ? QString::number(photo) : original);
+        }
+        const QString stem = parts.join(originalNames ? QLatin1Char('+') : QLatin1Char('_'));
+        QString name = stem;
+        for (int n = 2; taken.contains(name.toLower()); ++n)
+            name = stem + QLatin1Char('-') + QString::number(n);
+        taken.insert(name.toLower());
+        stems << name;
+    }
+    return stems;
 }

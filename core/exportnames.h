@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
 
 // The names exports are written under, without the extension.
 
@@ -10,18 +13,10 @@ QString singleStem(const QString &descriptor);
 // A pair: both indices joined by "_", left first: "0_3".
 QString pairStem(const QString &left, const QString &right);
 
-// An original photo's name: its file name without the extension, "IMG_1234".
-QString originalStem(const QString &path);
-// A pair of originals: "IMG_1234+IMG_1240".
-QString originalPairStem(const QString &leftPath, const QString &rightPath);
-
-// Hands out the names of one export: a name already handed out gets "-2", "-3", ... appended.
-class UniqueNames
-{
-public:
-    QString take(const QString &stem);
-
-private:
-    // Compared without case: on some file systems "A.png" and "a.png" are one file.
-    QSet<QString> m_taken;
-};
+// The names of one export's files, in order. Each output is one photo (a single) or two (a pair,
+// left first), given by its number. By number: "3", "0_3". By original name (originalPath gives
+// a number's file): the file name without its extension, "IMG_1234", pairs "IMG_1234+IMG_1240".
+// A name already given in this export gets "-2", "-3", ... appended; names are compared without
+// case, since on some file systems "A.png" and "a.png" are one file.
+QStringList exportStems(const QVector<QVector<int>> &outputs, bool originalNames,
+                        const std::function<QString(int)> &originalPath);

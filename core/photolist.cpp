@@ -2,6 +2,8 @@
 
 #include "core/imagestore.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 PhotoList::PhotoList(QObject *parent) : QAbstractListModel(parent) {}
@@ -33,7 +35,7 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
         return photo.index;
     case Qt::DisplayRole:
     case FileNameRole:
-        return photo.fileName;
+        return QFileInfo(photo.path).fileName();
     case CropRole:
         return photo.crop;
     case PaddingRole:
@@ -62,12 +64,12 @@ QHash<int, QByteArray> PhotoList::roleNames() const
             {DoubtRole, "doubt"},       {BoxRole, "box"}};
 }
 
-void PhotoList::append(int photoIndex, const QString &fileName)
+void PhotoList::append(int photoIndex, const QString &path)
 {
     beginInsertRows(QModelIndex(), count(), count());
     Photo photo;
     photo.index = photoIndex;
-    photo.fileName = fileName;
+    photo.path = path;
     m_rows.push_back(photo);
     endInsertRows();
     emit countChanged();
@@ -129,6 +131,14 @@ void PhotoList::remove(const QVariantList &rows)
         endRemoveRows();
     }
     emit countChanged();
+}
+
+QString PhotoList::pathOf(int photoIndex) const
+{
+    for (const Photo &photo : m_rows)
+        if (photo.index == photoIndex)
+            return photo.path;
+    return {};
 }
 
 QVariantList PhotoList::imageUrls() const

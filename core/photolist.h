@@ -35,8 +35,9 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // A photo of the store, listed with its first options (no crop, padding 50, width 400).
-    void append(int photoIndex, const QString &fileName);
+    // A photo of the store, imported from path, listed with its first options (no crop, padding
+    // 50, width 400).
+    void append(int photoIndex, const QString &path);
     // Its object box is known: cropped previews and exports of it now cost no detection. doubt
     // says why the box deserves a look, empty when it does not.
     void setBoxReady(int photoIndex, const QString &doubt);
@@ -45,6 +46,8 @@ public:
     Q_INVOKABLE void remove(const QVariantList &rows);
     // The image URL of every row, in order.
     QVariantList imageUrls() const;
+    // The file a photo of the session was imported from; empty for one not in the session.
+    QString pathOf(int photoIndex) const;
 
     // Gives the rows the options named in options ("crop", "padding", "maxWidth", and "box", a
     // box chosen by hand as "x,y,w,h" or empty for the detected one); other keys and rows
@@ -63,7 +66,7 @@ private:
     struct Photo
     {
         int index = 0;
-        QString fileName;
+        QString path;
         bool crop = false;
         int padding = 50;
         int maxWidth = 400;

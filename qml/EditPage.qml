@@ -2,6 +2,7 @@ import QtQuick 2.2
 import QtQuick.Layouts 1.3
 import QtQuick.Controls 2.2
 import QtQuick.Controls.Universal 2.2
+import Qt.labs.settings 1.0
 import "./ImageItem.js" as ImageItemScript
 
 RowLayout {
@@ -231,5 +232,11 @@ RowLayout {
         id: cropEditor
         onApplied: cvimage.photos.setOptions(editPage.selected,
                                              { box: cropEditor.boxText(), crop: true })
+    }
+
+    Settings {
+        category: "edit"
+        property alias padding: padding.value
+        property alias maxWidth: maximumwidth.value
     }
 }

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 import QtQuick.Controls.Universal 2.2
 import QtQuick.Dialogs 1.2
+import Qt.labs.settings 1.0
 import "./ImageItem.js" as ImageItemScript
 
 Row {
@@ -63,7 +64,8 @@ Row {
     function exportFiles(folder) {
         exportFailure.close()
         exportTarget = folder
-        var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs())
+        var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs(),
+                                                   exportOptions())
         if (taken > 0) {
             overwriteQuestion.text = (taken === 1 ? "1 file already exists"
                                                   : taken + " files already exist")
@@ -75,7 +77,16 @@ Row {
     }
 
     function writeFiles() {
-        cvimage.exporter.start(exportTarget, exportSingles(), exportPairs())
+        cvimage.exporter.start(exportTarget, exportSingles(), exportPairs(), exportOptions())
+    }
+
+    // Names and format as chosen above the pairs.
+    function exportOptions() {
+        return {
+            names: namesBox.currentIndex === 1 ? "original" : "index",
+            format: ["png", "jpg", "webp"][formatBox.currentIndex],
+            quality: qualityBox.value
+        }
     }
 
     function exportSingles() {
@@ -198,6 +209,40 @@ Row {
         Column {
             width: parent.width
             spacing: 10
+
+            Row {
+                spacing: 10
+
+                ComboBox {
+                    id: namesBox
+                    objectName: "names"
+                    width: 200
+                    model: ["Numbers", "Original names"]
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Name the files by number (3.png, 0_3.png) or after the originals"
+                }
+
+                ComboBox {
+                    id: formatBox
+                    objectName: "format"
+                    width: 110
+                    model: ["PNG", "JPEG", "WebP"]
+                    ToolTip.visible: hovered
+                    ToolTip.text: "PNG keeps every pixel; JPEG and WebP make smaller files"
+                }
+
+                SpinBox {
+                    id: qualityBox
+                    objectName: "quality"
+                    from: 1
+                    to: 100
+                    value: 90
+                    editable: true
+                    visible: formatBox.currentIndex > 0
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Quality of JPEG and WebP files"
+                }
+            }
 
             Text {
                 objectName: "hint"
@@ -378,5 +423,12 @@ Row {
                 onClicked: exportFailure.close()
             }
         }
+    }
+
+    Settings {
+        category: "export"
+        property alias names: namesBox.currentIndex
+        property alias format: formatBox.currentIndex
+        property alias quality: qualityBox.value
     }
 }

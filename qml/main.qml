@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.3
 import QtQuick.Window 2.2
 import QtQuick.Controls.Universal 2.1
 import QtQuick.Dialogs 1.2
+import Qt.labs.settings 1.0
 import com.tavo.opencv 1.0
 
 ApplicationWindow {
@@ -163,6 +164,15 @@ ApplicationWindow {
         sequence: StandardKey.Delete
         enabled: checkpointBar.currentStep == 1
         onActivated: editPage.removeSelected()
+    }
+
+    // Where the window was and where the last export went, for the next run.
+    Settings {
+        category: "window"
+        property alias width: applicationWindow.width
+        property alias height: applicationWindow.height
+        property alias visibility: applicationWindow.visibility
+        property alias exportFolder: fileDialog.folder
     }
 
     FileDialog {
