@@ -31,8 +31,16 @@ Popup {
         geometry = cvimage.photos.cropGeometry(row)
         var parts = chosenBox.split(",")
         box = parts.length === 4 ? Qt.rect(+parts[0], +parts[1], +parts[2], +parts[3])
-                                 : Qt.rect(geometry.x, geometry.y, geometry.w, geometry.h)
+                                 : detectedOrMiddle()
         open()
+    }
+
+    // The detected box, or where none was found, the middle of the photo to start from.
+    function detectedOrMiddle() {
+        if (geometry.w > 0 && geometry.h > 0)
+            return Qt.rect(geometry.x, geometry.y, geometry.w, geometry.h)
+        return Qt.rect(geometry.width / 4, geometry.height / 4, geometry.width / 2,
+                       geometry.height / 2)
     }
 
     function boxText() {
@@ -190,8 +198,7 @@ Popup {
                 text: "Auto"
                 onClicked: {
                     cvimage.photos.setOptions([editor.row], { box: "" })
-                    editor.box = Qt.rect(editor.geometry.x, editor.geometry.y, editor.geometry.w,
-                                         editor.geometry.h)
+                    editor.box = editor.detectedOrMiddle()
                 }
                 ToolTip.visible: hovered
                 ToolTip.text: "Back to the box edge detection found"

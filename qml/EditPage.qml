@@ -139,16 +139,6 @@ RowLayout {
                 }
 
                 Button {
-                    objectName: "remove"
-                    text: "Remove"
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.removeSelected()
-                    ToolTip.visible: hovered
-                    ToolTip.text: "Take the selected photos out of the session (Delete)"
-                }
-
-                Button {
                     objectName: "deselectAll"
                     text: "Deselect All"
                     Layout.fillWidth: true
@@ -156,6 +146,16 @@ RowLayout {
                     onClicked: editPage.deselectAll()
                     ToolTip.visible: hovered
                     ToolTip.text: "Select no photo (Escape)"
+                }
+
+                Button {
+                    objectName: "remove"
+                    text: "Remove"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: editPage.removeSelected()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Take the selected photos out of the session (Delete)"
                 }
             }
 
