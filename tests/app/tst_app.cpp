@@ -180,9 +180,21 @@ void TestApp::wholeWorkflow()
     click(item(QStringLiteral("editPage"), QStringLiteral("done")));
     QTest::keyClick(m_window, Qt::Key_Return, Qt::ControlModifier); // the next step
 
-    // Pair 3 (left) with 1 (right).
+    // Pair 0 with 2, then 3 (left) with 1 (right), and undo the first pair by clicking it:
+    // 0 and 2 come back, the second pair stays.
+    click(tile(QStringLiteral("stitch"), 0));
+    click(tile(QStringLiteral("stitch"), 2));
     click(tile(QStringLiteral("stitch"), 3));
     click(tile(QStringLiteral("stitch"), 1));
+    QQuickItem *pairs = item(QStringLiteral("stitch"), QStringLiteral("pairRepeater"));
+    QTRY_COMPARE(pairs->property("count").toInt(), 2);
+    QQuickItem *firstPair = nullptr;
+    QMetaObject::invokeMethod(pairs, "itemAt", Q_RETURN_ARG(QQuickItem *, firstPair),
+                              Q_ARG(int, 0));
+    click(firstPair);
+    QTRY_COMPARE(pairs->property("count").toInt(), 1);
+    for (int i : {0, 2})
+        QTRY_VERIFY(tile(QStringLiteral("stitch"), i)->isVisible());
     const QStringList descriptors = exportedDescriptors();
     const QString detected = QStringLiteral("%1#crop=1&padding=50&maxWidth=400").arg(first);
     QVERIFY2(descriptors.at(0).startsWith(detected + QStringLiteral("&box=")),

@@ -58,8 +58,6 @@ void TestCli::outputsMatchTheLibrary_data()
     QTest::addColumn<int>("padding");
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("paired"); // photos 2 (left) and 0 (right) as one pair
-    QTest::newRow("whole photos") << QStringList() << false << 50 << 400 << false;
-    QTest::newRow("defaults, cropped") << QStringList{"-c"} << true << 50 << 400 << false;
     QTest::newRow("cropped, one thread")
         << QStringList{"--crop", "-p", "7", "-w", "250", "-j", "1"} << true << 7 << 250 << false;
     QTest::newRow("cropped pair, three threads")
@@ -108,18 +106,11 @@ void TestCli::exitCodes_data()
     QTest::newRow("unknown option")
         << QStringList{"--shrink", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("no -o") << QStringList{"A"} << 2 << QStringList();
-    QTest::newRow("no inputs") << QStringList{"-o", "OUT"} << 2 << QStringList();
     QTest::newRow("width 0") << QStringList{"-w", "0", "-o", "OUT", "A"} << 2 << QStringList();
-    QTest::newRow("padding -1") << QStringList{"-p", "-1", "-o", "OUT", "A"} << 2 << QStringList();
-    QTest::newRow("jobs x") << QStringList{"-j", "x", "-o", "OUT", "A"} << 2 << QStringList();
-    QTest::newRow("quality 101") << QStringList{"--quality", "101", "-o", "OUT", "A"} << 2
-                                 << QStringList();
     QTest::newRow("format gif") << QStringList{"--format", "gif", "-o", "OUT", "A"} << 2
                                 << QStringList();
     QTest::newRow("pair out of range")
         << QStringList{"--pair", "0:2", "-o", "OUT", "A", "B"} << 2 << QStringList();
-    QTest::newRow("pair with itself")
-        << QStringList{"--pair", "1:1", "-o", "OUT", "A", "B"} << 2 << QStringList();
     QTest::newRow("photo in two pairs")
         << QStringList{"--pair", "0:1", "--pair", "1:2", "-o", "OUT", "A", "B", "C"} << 2
         << QStringList();
@@ -130,8 +121,6 @@ void TestCli::exitCodes_data()
         << QStringList{"--pair", "1:0", "-o", "OUT", "A", "BAD"} << 1 << QStringList();
     QTest::newRow("jpg") << QStringList{"--format", "jpg", "--quality", "80", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
-    QTest::newRow("webp") << QStringList{"--format", "webp", "-o", "OUT", "A"} << 0
-                          << QStringList{"0.webp"};
 }
 
 void TestCli::exitCodes()
@@ -151,8 +140,7 @@ void TestCli::exitCodes()
         argument = stand.value(argument, argument);
     QString errors;
     QTEST(run(arguments, &errors), "exitCode");
-    QVERIFY(!errors.isEmpty() || QTest::currentDataTag() == QByteArray("jpg") ||
-            QTest::currentDataTag() == QByteArray("webp"));
+    QVERIFY(!errors.isEmpty() || QTest::currentDataTag() == QByteArray("jpg"));
     QTEST(QDir(folder).entryList(QDir::Files, QDir::Name), "written");
 }
 

@@ -1,11 +1,9 @@
 #include "core/export.h"
+#include "core/imagestore.h"
+#include "core/stitch.h"
 #include "support/testimages.h"
 
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 class TestExport : public QObject
 {
@@ -13,15 +11,14 @@ class TestExport : public QObject
 
 private slots:
     void init();
-    void namesFollowTheStem_data();
-    void namesFollowTheStem();
     void coloursSurvive();
-    void replacesWhole();
-    void trailingSlash();
     void failures_data();
     void failures();
-    void readOnlyFolder();
     void fullFileSystem();
+    void joinSizes_data();
+    void joinSizes();
+    void savedPairs_data();
+    void savedPairs();
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
@@ -39,21 +36,6 @@ void TestExport::init()
     exportFolder = m_folder->path();
 }
 
-void TestExport::namesFollowTheStem_data()
-{
-    QTest::addColumn<QString>("stem");
-    QTest::newRow("single") << "3";
-    QTest::newRow("negative") << "-2";
-    QTest::newRow("pair") << "3_5";
-}
-
-void TestExport::namesFollowTheStem()
-{
-    QFETCH(QString, stem);
-    QVERIFY(exportImage(plainImage(4, 3, {9, 8, 7}), stem));
-    QCOMPARE(entries(), QStringList(stem + ".png"));
-}
-
 void TestExport::coloursSurvive()
 {
     cv::Mat picture = plainImage(3, 2, {0, 255, 0});
@@ -63,22 +45,6 @@ void TestExport::coloursSurvive()
     const cv::Mat written = readPng(m_folder->filePath("0.png"));
     QCOMPARE(written.type(), CV_8UC3);
     QVERIFY(samePixels(written, picture));
-}
-
-void TestExport::replacesWhole()
-{
-    QVERIFY(exportImage(plainImage(40, 30, {1, 1, 1}), "7"));
-    const cv::Mat second = plainImage(5, 6, {200, 0, 100});
-    QVERIFY(exportImage(second, "7"));
-    QVERIFY(samePixels(readPng(m_folder->filePath("7.png")), second));
-    QCOMPARE(entries(), QStringList("7.png")); // no temporary file left beside it
-}
-
-void TestExport::trailingSlash()
-{
-    exportFolder = m_folder->path() + '/';
-    QVERIFY(exportImage(plainImage(2, 2, {1, 2, 3}), "4"));
-    QCOMPARE(entries(), QStringList("4.png"));
 }
 
 void TestExport::failures_data()
@@ -119,19 +85,6 @@ void TestExport::failures()
     QVERIFY(exportImage(plainImage(2, 2, {5, 5, 5}), "next"));
 }
 
-void TestExport::readOnlyFolder()
-{
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        QSKIP("running as root, which writes through permission bits");
-#endif
-    QVERIFY(QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(!exportImage(plainImage(2, 2, {1, 2, 3}), "0"));
-    QVERIFY(QFile::setPermissions(m_folder->path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QVERIFY(entries().isEmpty());
-}
-
 void TestExport::fullFileSystem()
 {
 #ifdef Q_OS_LINUX
@@ -153,6 +106,64 @@ void TestExport::fullFileSystem()
 #else
     QSKIP("needs a Linux tmpfs");
 #endif
+}
+
+void TestExport::joinSizes_data()
+{
+    QTest::addColumn<cv::Size>("left");
+    QTest::addColumn<cv::Size>("right");
+    QTest::addColumn<cv::Size>("joined");
+    QTest::newRow("right squeezed")
+        << cv::Size(400, 300) << cv::Size(400, 600) << cv::Size(800, 300);
+    QTest::newRow("right stretched")
+        << cv::Size(400, 600) << cv::Size(400, 300) << cv::Size(800, 600);
+    QTest::newRow("equal heights")
+        << cv::Size(400, 300) << cv::Size(250, 300) << cv::Size(650, 300);
+    QTest::newRow("one pixel each") << cv::Size(1, 1) << cv::Size(1, 7) << cv::Size(2, 1);
+}
+
+void TestExport::joinSizes()
+{
+    QFETCH(cv::Size, left);
+    QFETCH(cv::Size, right);
+    cv::Mat leftImage(left, CV_8UC3), rightImage(right, CV_8UC3);
+    cv::randu(leftImage, 0, 256);
+    rightImage.setTo(cv::Scalar(10, 20, 30));
+    const cv::Mat joined = joinPair(leftImage, rightImage);
+    QTEST(joined.size(), "joined");
+    QVERIFY(samePixels(joined.colRange(0, left.width), leftImage));
+    // A plain right half stays plain whatever its height became.
+    const cv::Mat expectedRight(left.height, right.width, CV_8UC3, cv::Scalar(10, 20, 30));
+    QVERIFY(samePixels(joined.colRange(left.width, joined.cols), expectedRight));
+}
+
+void TestExport::savedPairs_data()
+{
+    QTest::addColumn<bool>("swapped");
+    QTest::addColumn<bool>("extra");
+    QTest::newRow("first on the left") << false << false;
+    QTest::newRow("swapped, further texts ignored") << true << true;
+}
+
+void TestExport::savedPairs()
+{
+    QFETCH(bool, swapped);
+    QFETCH(bool, extra);
+    const cv::Mat red = plainImage(30, 20, {255, 0, 0}), blue = plainImage(10, 40, {0, 0, 255});
+    const int redIndex = storeImage(red), blueIndex = storeImage(blue);
+    QStringList uris = {descriptor(redIndex, false, 50, 400),
+                        descriptor(blueIndex, false, 50, 400)};
+    if (swapped)
+        std::swap(uris[0], uris[1]);
+    if (extra)
+        uris << descriptor(redIndex, false, 0, 1);
+    QVERIFY(saveStitched(uris));
+
+    const int left = swapped ? blueIndex : redIndex, right = swapped ? redIndex : blueIndex;
+    const QString name = QStringLiteral("%1_%2.png").arg(left).arg(right);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList(name));
+    const cv::Mat written = readPng(m_folder->filePath(name));
+    QVERIFY(samePixels(written, joinPair(storedImage(left), storedImage(right))));
 }
 
 QTEST_APPLESS_MAIN(TestExport)

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 #include <opencv2/imgcodecs.hpp>
+#include <zlib.h>
 
 #include <functional>
 
@@ -55,17 +56,6 @@ QByteArray bmpBomb()
     return header;
 }
 
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 QByteArray bigEndian(quint32 value)
 {
     QByteArray bytes(4, '\0');
@@ -80,7 +70,8 @@ QByteArray pngHeader(quint32 width, quint32 height)
     const QByteArray chunk = "IHDR" + bigEndian(width) + bigEndian(height) +
                              QByteArray::fromHex("0802000000"); // 8-bit RGB
     return QByteArray::fromHex("89504e470d0a1a0a") + bigEndian(13) + chunk +
-           bigEndian(crc32(chunk));
+           bigEndian(quint32(
+               crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))));
 }
 
 // A real JPEG whose frame header is changed to declare width by height.
@@ -109,15 +100,11 @@ class TestImageStore : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(m_folder.isValid()); }
-    void storeHandsOutIndices();
     void decodedForms_data();
     void decodedForms();
     void orientationTag();
-    void awkwardNames_data();
-    void awkwardNames();
     void refused_data();
     void refused();
-    void jpegCutInHalf();
     void headersCostNoMemory();
     void folderOrder_data();
     void folderOrder();
@@ -125,18 +112,6 @@ private slots:
 private:
     QTemporaryDir m_folder;
 };
-
-void TestImageStore::storeHandsOutIndices()
-{
-    const int first = storedImageCount();
-    const cv::Mat a = plainImage(3, 2, {1, 2, 3});
-    QCOMPARE(appendStoredImage(a), first);
-    QCOMPARE(appendStoredImage(a), first + 1);
-    QCOMPARE(storedImageCount(), first + 2);
-    QVERIFY(samePixels(storedImage(first + 1), a));
-    QVERIFY(storedImage(-1).empty());
-    QVERIFY(storedImage(first + 2).empty());
-}
 
 void TestImageStore::decodedForms_data()
 {
@@ -192,51 +167,6 @@ void TestImageStore::orientationTag()
     QVERIFY2(bottom[2] > 200 && bottom[0] < 60, "blue below");
 }
 
-void TestImageStore::awkwardNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("asText");
-    const QStringList names = {
-        QStringLiteral("a b.png"),
-        QStringLiteral("a#b.png"),
-        QStringLiteral("100%25 a%b.png"),
-        QStringLiteral("übersicht ñ 漢.png"),
-        QStringLiteral("[x]?&=;+.png"),
-        QStringLiteral(".hidden"),
-        QStringLiteral("-leading dash"),
-        QStringLiteral(" spaces around "),
-        QStringLiteral("📷 photo"),
-        QString(200, QLatin1Char('n')),
-#ifdef Q_OS_UNIX
-        // Names only other systems forbid.
-        QStringLiteral("line\nbreak\ttab"),
-        QStringLiteral("back\\slash \"quoted\" 'single'"),
-        QStringLiteral("c:colon*star|pipe<less>"),
-#endif
-    };
-    for (const QString &name : names) {
-        const QString tag = QString(name).replace('\n', "\\n").replace('\t', "\\t");
-        QTest::newRow(qPrintable(tag + " as url")) << name << false;
-        QTest::newRow(qPrintable(tag + " as text")) << name << true;
-    }
-}
-
-void TestImageStore::awkwardNames()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, asText);
-    const cv::Mat picture = plainImage(5, 3, {200, 100, 50});
-    const QString path = writeImageFile(m_folder.path(), name + QStringLiteral(".png"), picture);
-    QVERIFY(!path.isEmpty());
-    const QUrl url = QUrl::fromLocalFile(path);
-    // QML hands a dropped URL over as its human-readable text.
-    const QVariant dropped = asText ? QVariant(url.toString()) : QVariant(url);
-    QCOMPARE(localPathFromUrl(dropped), path);
-    const int index = importImage(dropped);
-    QVERIFY(index >= 0);
-    QVERIFY(samePixels(storedImage(index), picture));
-}
-
 void TestImageStore::refused_data()
 {
     QTest::addColumn<MakeUrl>("make");
@@ -252,17 +182,13 @@ void TestImageStore::refused_data()
     QTest::newRow("missing file") << MakeUrl(
         [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder + "/none.png")); });
     QTest::newRow("empty file") << MakeUrl(file(QByteArray()));
-    QTest::newRow("text named png") << MakeUrl(file("not an image at all\n"));
-    QTest::newRow("png cut short") << MakeUrl(file(png.left(png.size() / 3)));
     QTest::newRow("bmp header beyond the pixel limit") << MakeUrl(file(bmpBomb()));
     QTest::newRow("png header beyond the pixel limit") << MakeUrl(file(pngHeader(100000, 100000)));
-    QTest::newRow("png header within the limit, no data") << MakeUrl(file(pngHeader(30000, 30000)));
     QTest::newRow("jpeg header beyond the pixel limit")
         << MakeUrl(file(jpegDeclaring(65000, 65000)));
     // Found by fuzzing: GDCM asserted on it and took the application down.
     QTest::newRow("malformed DICOM")
         << MakeUrl(file("not" + QByteArray(120, '\0') + " a\xf2 iDICM\n"));
-    QTest::newRow("png header of width 0") << MakeUrl(file(pngHeader(0, 10)));
     // Found by fuzzing: the declared size overflowed when multiplied.
     QTest::newRow("png header of 2^32 - 1 square")
         << MakeUrl(file(pngHeader(0xffffffffu, 0xffffffffu)));
@@ -300,19 +226,6 @@ void TestImageStore::refused()
     const int count = storedImageCount();
     QCOMPARE(importImage(url), -1);
     QCOMPARE(storedImageCount(), count);
-}
-
-void TestImageStore::jpegCutInHalf()
-{
-    // The decoder fills what is missing with grey; nothing can tell it from a real picture.
-    cv::Mat picture(64, 48, CV_8UC3);
-    cv::randu(picture, 0, 256);
-    const QByteArray jpeg = encoded(".jpg", picture);
-    const QString path = m_folder.filePath(QStringLiteral("half.jpg"));
-    writeFile(path, jpeg.left(jpeg.size() / 2));
-    const int index = importImage(QUrl::fromLocalFile(path));
-    QVERIFY(index >= 0);
-    QCOMPARE(storedImage(index).size(), cv::Size(48, 64));
 }
 
 void TestImageStore::headersCostNoMemory()

@@ -9,9 +9,6 @@
 #include <climits>
 #include <random>
 
-using Contour = std::vector<cv::Point>;
-Q_DECLARE_METATYPE(std::vector<Contour>)
-
 namespace {
 // The crop written naively: every pixel inside the grown box and inside the image belongs to
 // the region; the region is scaled to maxWidth wide.
@@ -67,23 +64,6 @@ GeneratedPicture randomPicture(std::mt19937 &random)
     return {objectImage(size, object, background, foreground), object};
 }
 
-std::vector<Contour> contoursFrom(std::initializer_list<Contour> contours)
-{
-    return std::vector<Contour>(contours);
-}
-
-Contour shifted(Contour contour, int dx)
-{
-    for (cv::Point &point : contour)
-        point.x += dx;
-    return contour;
-}
-
-const Contour rectangle12 = {{0, 0}, {3, 0}, {3, 4}, {0, 4}};   // area 12
-const Contour triangle12_5 = {{0, 0}, {5, 0}, {0, 5}};          // area 12.5
-const Contour triangle10_5 = {{0, 0}, {7, 0}, {0, 3}};          // area 10.5
-const Contour rectangle11 = {{0, 0}, {11, 0}, {11, 1}, {0, 1}}; // area 11
-const Contour line = {{0, 0}, {9, 0}};                          // area 0
 } // namespace
 
 class TestProcessImage : public QObject
@@ -91,57 +71,14 @@ class TestProcessImage : public QObject
     Q_OBJECT
 
 private slots:
-    void emptyStoreGivesNothing();
-    void uncroppedIsStoredImage_data();
-    void uncroppedIsStoredImage();
     void boxEnclosesObject();
     void cropMatchesNaiveCrop();
     void greyUsesRgbWeights();
-    void largestContourBox_data();
-    void largestContourBox();
-    void paddedRegion_data();
-    void paddedRegion();
-    void scaledHeight_data();
-    void scaledHeight();
-    void resultSize_data();
-    void resultSize();
-    void noResult_data();
-    void noResult();
     void handChosenBox_data();
     void handChosenBox();
     void cropDoubt_data();
     void cropDoubt();
 };
-
-void TestProcessImage::emptyStoreGivesNothing()
-{
-    QCOMPARE(storedImageCount(), 0);
-    QVERIFY(processImage(QStringLiteral("0"), false).empty());
-    QVERIFY(processImage(QStringLiteral("x#crop=1&padding=50"), false).empty());
-}
-
-void TestProcessImage::uncroppedIsStoredImage_data()
-{
-    QTest::addColumn<QString>("options");
-    QTest::newRow("index only") << "";
-    QTest::newRow("tile defaults") << "#crop=0&padding=50&maxWidth=400";
-    QTest::newRow("odd padding and width") << "#crop=0&padding=-7&maxWidth=3";
-    QTest::newRow("width 0 has no effect") << "#maxWidth=0";
-}
-
-void TestProcessImage::uncroppedIsStoredImage()
-{
-    QFETCH(QString, options);
-    cv::Mat picture(37, 53, CV_8UC3);
-    cv::randu(picture, 0, 256);
-    const int index = storeImage(picture);
-    cv::Mat result = processImage(QString::number(index) + options, false);
-    QVERIFY(samePixels(result, picture));
-    QVERIFY(result.isContinuous());
-    // The result is the caller's own: changing it leaves the store alone.
-    result.setTo(cv::Scalar::all(0));
-    QVERIFY(samePixels(storedImage(index), picture));
-}
 
 void TestProcessImage::boxEnclosesObject()
 {
@@ -200,143 +137,6 @@ void TestProcessImage::greyUsesRgbWeights()
     const int swapped = storeImage(
         objectImage({120, 90}, {30, 20, 50, 40}, cv::Vec3b(255, 0, 0), cv::Vec3b(0, 0, 97)));
     QVERIFY(!processImage(descriptor(swapped, true, 0, 100), false).empty());
-}
-
-void TestProcessImage::largestContourBox_data()
-{
-    QTest::addColumn<std::vector<Contour>>("contours");
-    QTest::addColumn<cv::Rect>("box");
-
-    QTest::newRow("none") << std::vector<Contour>() << cv::Rect();
-    QTest::newRow("zero area never chosen") << contoursFrom({line}) << cv::Rect();
-    QTest::newRow("larger wins") << contoursFrom({rectangle11, shifted(rectangle12, 50)})
-                                 << cv::Rect(50, 0, 4, 5);
-    QTest::newRow("smaller loses")
-        << contoursFrom({rectangle12, shifted(rectangle11, 50)}) << cv::Rect(0, 0, 4, 5);
-    QTest::newRow("whole-number tie: first")
-        << contoursFrom({rectangle12, shifted(rectangle12, 50)}) << cv::Rect(0, 0, 4, 5);
-    QTest::newRow("half-pixel tie: later")
-        << contoursFrom({triangle12_5, shifted(triangle12_5, 50)}) << cv::Rect(50, 0, 6, 6);
-    QTest::newRow("truncated best lets 10.5 beat 10.5 and lose to 11")
-        << contoursFrom({triangle10_5, shifted(triangle10_5, 50), shifted(rectangle11, 100)})
-        << cv::Rect(100, 0, 12, 2);
-    QTest::newRow("12.5 then 12: first")
-        << contoursFrom({triangle12_5, shifted(rectangle12, 50)}) << cv::Rect(0, 0, 6, 6);
-}
-
-void TestProcessImage::largestContourBox()
-{
-    QFETCH(std::vector<Contour>, contours);
-    QTEST(::largestContourBox(contours), "box");
-}
-
-void TestProcessImage::paddedRegion_data()
-{
-    QTest::addColumn<cv::Rect>("box");
-    QTest::addColumn<int>("padding");
-    QTest::addColumn<cv::Rect>("region");
-    const cv::Rect box(100, 80, 50, 40);
-
-    QTest::newRow("no padding") << box << 0 << box;
-    QTest::newRow("grown inside") << box << 20 << cv::Rect(80, 60, 90, 80);
-    QTest::newRow("cut at the edges") << box << 90 << cv::Rect(10, 0, 190, 150);
-    QTest::newRow("larger than the image") << box << 1000 << cv::Rect(0, 0, 200, 150);
-    QTest::newRow("largest padding") << box << INT_MAX << cv::Rect(0, 0, 200, 150);
-    QTest::newRow("shrunk") << box << -10 << cv::Rect(110, 90, 30, 20);
-    QTest::newRow("shrunk to nothing") << box << -20 << cv::Rect();
-    QTest::newRow("most negative padding") << box << INT_MIN << cv::Rect();
-    QTest::newRow("no box, no padding") << cv::Rect() << 0 << cv::Rect();
-    QTest::newRow("no box, padding: top-left corner") << cv::Rect() << 30 << cv::Rect(0, 0, 30, 30);
-    QTest::newRow("no box, padding past a side") << cv::Rect() << 170 << cv::Rect(0, 0, 170, 150);
-}
-
-void TestProcessImage::paddedRegion()
-{
-    QFETCH(cv::Rect, box);
-    QFETCH(int, padding);
-    QTEST(::paddedRegion(box, padding, cv::Size(200, 150)), "region");
-}
-
-void TestProcessImage::scaledHeight_data()
-{
-    QTest::addColumn<cv::Size>("cutOut");
-    QTest::addColumn<int>("maxWidth");
-    QTest::addColumn<int>("height");
-
-    QTest::newRow("enlarged") << cv::Size(300, 150) << 400 << 200;
-    QTest::newRow("reduced") << cv::Size(1000, 500) << 400 << 200;
-    QTest::newRow("truncated 30.03") << cv::Size(333, 100) << 100 << 30;
-    QTest::newRow("rows times (width/cols) in doubles") << cv::Size(49, 98) << 1 << 1;
-    QTest::newRow("truncates to 0") << cv::Size(1000, 2) << 400 << 0;
-    QTest::newRow("zero width") << cv::Size(300, 150) << 0 << 0;
-    QTest::newRow("negative width") << cv::Size(300, 150) << -5 << 0;
-    QTest::newRow("beyond the pixel limit") << cv::Size(1, 1) << INT_MAX << 0;
-}
-
-void TestProcessImage::scaledHeight()
-{
-    QFETCH(cv::Size, cutOut);
-    QFETCH(int, maxWidth);
-    QTEST(::scaledHeight(cutOut, maxWidth), "height");
-}
-
-void TestProcessImage::resultSize_data()
-{
-    // A plain picture has no edges: its region is the top-left corner the padding covers.
-    QTest::addColumn<cv::Size>("picture");
-    QTest::addColumn<int>("padding");
-    QTest::addColumn<int>("maxWidth");
-    QTest::addColumn<cv::Size>("result");
-
-    QTest::newRow("300 wide enlarged") << cv::Size(300, 120) << 5000 << 400 << cv::Size(400, 160);
-    QTest::newRow("1000x500 reduced") << cv::Size(1000, 500) << 5000 << 400 << cv::Size(400, 200);
-    QTest::newRow("333x100 to 100x30") << cv::Size(333, 100) << 5000 << 100 << cv::Size(100, 30);
-    QTest::newRow("corner of a plain picture") << cv::Size(90, 60) << 40 << 80 << cv::Size(80, 80);
-    QTest::newRow("corner cut by the picture")
-        << cv::Size(90, 60) << 70 << 140 << cv::Size(140, 120);
-}
-
-void TestProcessImage::resultSize()
-{
-    QFETCH(cv::Size, picture);
-    QFETCH(int, padding);
-    QFETCH(int, maxWidth);
-    const int index = storeImage(plainImage(picture.width, picture.height, {40, 90, 200}));
-    const cv::Mat result = processImage(descriptor(index, true, padding, maxWidth), false);
-    QTEST(result.size(), "result");
-    QCOMPARE(result.type(), CV_8UC3);
-    QCOMPARE(result.at<cv::Vec3b>(0, 0), cv::Vec3b(40, 90, 200));
-}
-
-void TestProcessImage::noResult_data()
-{
-    QTest::addColumn<cv::Mat>("picture");
-    QTest::addColumn<QString>("options");
-
-    const cv::Mat plain = plainImage(120, 80, {10, 10, 10});
-    const cv::Mat object = objectImage({120, 80}, {40, 20, 30, 30}, {0, 0, 0}, {255, 255, 255});
-    QTest::newRow("index below the store") << plain << "-1#crop=1&padding=50";
-    QTest::newRow("index past the store") << plain << "1000000";
-    QTest::newRow("no contour, no padding") << plain << "#crop=1&padding=0&maxWidth=400";
-    QTest::newRow("padding consumes the box") << object << "#crop=1&padding=-40&maxWidth=400";
-    QTest::newRow("width 0") << object << "#crop=1&padding=10&maxWidth=0";
-    QTest::newRow("negative width") << object << "#crop=1&padding=10&maxWidth=-400";
-    QTest::newRow("height truncates to 0")
-        << plainImage(1000, 2, {1, 2, 3}) << "#crop=1&padding=5000&maxWidth=400";
-    QTest::newRow("target beyond the pixel limit")
-        << object << "#crop=1&padding=10&maxWidth=2147483647";
-    QTest::newRow("most negative padding") << object << "#crop=1&padding=-2147483648";
-}
-
-void TestProcessImage::noResult()
-{
-    QFETCH(cv::Mat, picture);
-    QFETCH(QString, options);
-    const int index = storeImage(picture);
-    // Descriptors that name an index of their own keep it.
-    const QString text =
-        options.startsWith(QLatin1Char('#')) ? QString::number(index) + options : options;
-    QVERIFY(processImage(text, false).empty());
 }
 
 void TestProcessImage::handChosenBox_data()
