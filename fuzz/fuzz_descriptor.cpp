@@ -1,4 +1,4 @@
-// Descriptor text into the parser and the crop pipeline.
+// Guards parsing and cropping against crashes and undefined behaviour on any descriptor text.
 #include "core/imageoptions.h"
 #include "core/imagestore.h"
 #include "core/processimage.h"

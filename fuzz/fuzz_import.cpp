@@ -1,4 +1,4 @@
-// Arbitrary bytes as a dropped file.
+// Guards the import against crashes, aborts and runaway memory on any bytes dropped as a file.
 #include "core/imagestore.h"
 #include "fuzzsupport.h"
 

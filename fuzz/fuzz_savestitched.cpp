@@ -1,4 +1,4 @@
-// A pair of descriptors (separated by a line break) into the stitched export.
+// Guards the pair export against crashes and partial files for any two descriptors.
 #include "core/export.h"
 #include "core/imageoptions.h"
 #include "core/stitch.h"

@@ -1,4 +1,4 @@
-// Stitch ids into the pair preview provider.
+// Guards the pair preview against crashes and undefined behaviour on any stitch id.
 #include "fuzzsupport.h"
 #include "providers/cvstitchprovider.h"
 

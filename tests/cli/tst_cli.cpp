@@ -1,5 +1,4 @@
-// Guards the command-line tool against writing other pixels or names than the library would,
-// wrong exit codes, overwriting without --force, and mangled odd file names.
+// Guards the command-line tool: pixels and names as the library's, exit codes, no overwrite.
 #include "core/imagestore.h"
 #include "core/processimage.h"
 #include "core/stitch.h"

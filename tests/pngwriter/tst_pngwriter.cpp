@@ -1,5 +1,4 @@
-// Guards the PNG writer against pixels that do not read back exactly (channel order, filter
-// arithmetic, rows split across pieces, strided regions) and against files grown past OpenCV's.
+// Guards the PNG writer: pixels read back exactly, files no larger than OpenCV's.
 #include "core/pngwriter.h"
 #include "support/testimages.h"
 

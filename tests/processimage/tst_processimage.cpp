@@ -1,3 +1,4 @@
+// Guards the crop: box accuracy, grey weights, pixels against a naive crop, hand boxes.
 #include "core/imagestore.h"
 #include "core/processimage.h"
 #include "support/testimages.h"

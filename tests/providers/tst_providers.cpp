@@ -1,3 +1,4 @@
+// Guards previews: the export's region and aspect, null where no picture, async answers.
 #include "core/imagestore.h"
 #include "core/processimage.h"
 #include "providers/cvimageprovider.h"

@@ -1,7 +1,4 @@
-// Guards against races between the store, the previews and the background jobs: imports,
-// detections, asynchronous previews and exports running together, cancelled at random points;
-// every request is answered and every file on disk is whole and right. Run under
-// ThreadSanitizer too.
+// Guards against races of imports, detections, previews and exports, cancelled at random.
 #include "core/cvimage.h"
 #include "core/exportnames.h"
 #include "core/imagestore.h"
