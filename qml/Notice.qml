@@ -57,6 +57,8 @@ Rectangle {
                 text: "OK"
                 visible: notice.dismissable
                 onClicked: notice.visible = false
+                ToolTip.visible: hovered
+                ToolTip.text: "Close this message"
             }
         }
 

@@ -322,6 +322,8 @@ Row {
                     overwriteQuestion.close()
                     stitchPage.writeFiles()
                 }
+                ToolTip.visible: hovered
+                ToolTip.text: "Write every file, replacing those already there"
             }
 
             Button {
@@ -331,6 +333,8 @@ Row {
                     overwriteQuestion.close()
                     stitchPage.folderWanted()
                 }
+                ToolTip.visible: hovered
+                ToolTip.text: "Write nothing and pick another folder (Escape closes)"
             }
         }
     }
@@ -375,6 +379,8 @@ Row {
                     objectName: "cancelExport"
                     text: "Cancel"
                     onClicked: cvimage.exporter.cancel()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Stop after the files being written; those stay whole"
                 }
             }
 
@@ -421,6 +427,8 @@ Row {
             Button {
                 text: "OK"
                 onClicked: exportFailure.close()
+                ToolTip.visible: hovered
+                ToolTip.text: "Close this message (Escape)"
             }
         }
     }

@@ -1,5 +1,6 @@
 // Guards the import: RGB order, orientation, hostile files, header bombs, folder order.
 #include "core/imagestore.h"
+#include "core/processimage.h"
 #include "support/testimages.h"
 
 #include <QtTest>
@@ -89,6 +90,7 @@ private slots:
     void refused_data();
     void refused();
     void headersCostNoMemory();
+    void fileChangedAfterImport();
     void folderOrder_data();
     void folderOrder();
 
@@ -234,6 +236,19 @@ void TestImageStore::headersCostNoMemory()
     qInfo("peak memory grew by %ld KiB", grownKiB);
     QVERIFY(grownKiB < 64 * 1024);
 #endif
+}
+
+// A photo once imported is what it was, whatever happens to its file afterwards.
+void TestImageStore::fileChangedAfterImport()
+{
+    const QString path = m_folder.filePath(QStringLiteral("changing.png"));
+    const cv::Mat first = plainImage(8, 6, {200, 10, 10});
+    writeImageFile(m_folder.path(), QStringLiteral("changing.png"), first);
+    const int index = importImage(QUrl::fromLocalFile(path));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(processImage(QString::number(index), false).size() == first.size());
+    writeImageFile(m_folder.path(), QStringLiteral("changing.png"), plainImage(3, 3, {1, 2, 3}));
+    QVERIFY(samePixels(processImage(QString::number(index), false), first));
 }
 
 void TestImageStore::folderOrder_data()
