@@ -64,12 +64,24 @@ bool deflatePiece(const std::vector<uchar> &data, bool last, std::vector<uchar> 
     return ok;
 }
 
+// A run of bytes of the zlib stream with the CRC of its bytes, so that the CRC of a chunk made
+// of several runs is combined rather than computed again over all of them.
 struct Piece
 {
     std::vector<uchar> deflated;
+    uLong crc = 0;
+    // The checksum and length of the filtered rows it compresses.
     uLong adler = 0;
     size_t length = 0;
 };
+
+Piece bytePiece(std::vector<uchar> bytes)
+{
+    Piece piece;
+    piece.crc = crc32(0, bytes.data(), uInt(bytes.size()));
+    piece.deflated = std::move(bytes);
+    return piece;
+}
 } // namespace
 
 std::vector<uchar> encodePng(const cv::Mat &rgb)
@@ -90,34 +102,51 @@ std::vector<uchar> encodePng(const cv::Mat &rgb)
             piece.length = rows.size();
             if (!deflatePiece(rows, i == pieceCount - 1, &piece.deflated))
                 ok = false;
+            piece.crc = crc32(0, piece.deflated.data(), uInt(piece.deflated.size()));
         }
     });
     if (!ok)
         return {};
 
     // The zlib wrapping: a header for a 32 KiB window, the pieces, the checksum of all rows.
-    std::vector<uchar> stream = {0x78, 0x01};
     uLong adler = pieces.front().adler;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        stream.insert(stream.end(), pieces[i].deflated.begin(), pieces[i].deflated.end());
-        if (i > 0)
-            adler = adler32_combine(adler, pieces[i].adler, z_off_t(pieces[i].length));
-    }
-    putBigEndian(stream, uint32_t(adler));
+    for (size_t i = 1; i < pieces.size(); ++i)
+        adler = adler32_combine(adler, pieces[i].adler, z_off_t(pieces[i].length));
+    std::vector<uchar> trailer;
+    putBigEndian(trailer, uint32_t(adler));
+    pieces.insert(pieces.begin(), bytePiece({0x78, 0x01}));
+    pieces.push_back(bytePiece(std::move(trailer)));
 
     static const uchar signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     std::vector<uchar> png(signature, signature + 8);
-    png.reserve(stream.size() + 64);
     std::vector<uchar> header;
     putBigEndian(header, uint32_t(rgb.cols));
     putBigEndian(header, uint32_t(rgb.rows));
     // 8 bits per sample, RGB, deflate, adaptive filtering, no interlace.
     header.insert(header.end(), {8, 2, 0, 0, 0});
     putChunk(png, "IHDR", header.data(), header.size());
-    // A chunk holds less than 2 GiB; large pictures take several.
+    // The pieces, copied once into chunks of at most 1 GiB (a chunk holds less than 2 GiB).
     constexpr size_t maxChunk = size_t(1) << 30;
-    for (size_t at = 0; at < stream.size(); at += maxChunk)
-        putChunk(png, "IDAT", stream.data() + at, std::min(maxChunk, stream.size() - at));
+    size_t total = 0;
+    for (const Piece &piece : pieces)
+        total += piece.deflated.size();
+    png.reserve(png.size() + total + 12 * (total / maxChunk + 2));
+    for (size_t first = 0; first < pieces.size();) {
+        size_t last = first, size = 0;
+        while (last < pieces.size() &&
+               (last == first || size + pieces[last].deflated.size() <= maxChunk))
+            size += pieces[last++].deflated.size();
+        putBigEndian(png, uint32_t(size));
+        static const uchar idat[4] = {'I', 'D', 'A', 'T'};
+        png.insert(png.end(), idat, idat + 4);
+        uLong crc = crc32(0, idat, 4);
+        for (size_t i = first; i < last; ++i) {
+            png.insert(png.end(), pieces[i].deflated.begin(), pieces[i].deflated.end());
+            crc = crc32_combine(crc, pieces[i].crc, z_off_t(pieces[i].deflated.size()));
+        }
+        putBigEndian(png, uint32_t(crc));
+        first = last;
+    }
     putChunk(png, "IEND", nullptr, 0);
     return png;
 }
