@@ -283,25 +283,15 @@ Row {
         }
     }
 
-    Popup {
+    PagePopup {
         id: overwriteQuestion
         objectName: "overwriteQuestion"
 
         property alias text: question.text
 
         parent: stitchPage
-        x: (stitchPage.width - width) / 2
-        y: stitchPage.height - height - 20
-        width: Math.min(stitchPage.width - 40, 640)
-        padding: 16
         modal: true
         closePolicy: Popup.CloseOnEscape
-
-        background: Rectangle {
-            color: "#333"
-            border.width: 2
-            border.color: Universal.accent
-        }
 
         RowLayout {
             width: parent.width
@@ -340,24 +330,14 @@ Row {
     }
 
     // While files are written the pairs cannot change; Cancel stops after the files in flight.
-    Popup {
+    PagePopup {
         id: exportProgress
         objectName: "exportProgress"
 
         parent: stitchPage
-        x: (stitchPage.width - width) / 2
-        y: stitchPage.height - height - 20
-        width: Math.min(stitchPage.width - 40, 640)
-        padding: 16
         modal: true
         closePolicy: Popup.NoAutoClose
         visible: cvimage.exporter.running
-
-        background: Rectangle {
-            color: "#333"
-            border.width: 2
-            border.color: Universal.accent
-        }
 
         ColumnLayout {
             width: parent.width
@@ -393,24 +373,14 @@ Row {
 
     // Stays until the user dismisses it or exports again: the click that chose the folder must
     // not close it.
-    Popup {
+    PagePopup {
         id: exportFailure
         objectName: "exportFailure"
 
         property alias text: message.text
 
         parent: stitchPage
-        x: (stitchPage.width - width) / 2
-        y: stitchPage.height - height - 20
-        width: Math.min(stitchPage.width - 40, 640)
-        padding: 16
         closePolicy: Popup.CloseOnEscape
-
-        background: Rectangle {
-            color: "#333"
-            border.width: 2
-            border.color: Universal.accent
-        }
 
         RowLayout {
             width: parent.width
