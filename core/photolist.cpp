@@ -13,13 +13,17 @@ int PhotoList::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : count();
 }
 
+QString PhotoList::imageUrl(const Photo &photo)
+{
+    return QStringLiteral("image://cv/") + QString::number(photo.index);
+}
+
 QString PhotoList::source(const Photo &photo)
 {
-    const QString url = QStringLiteral("image://cv/%1#crop=%2&padding=%3&maxWidth=%4")
-                            .arg(photo.index)
-                            .arg(photo.crop ? 1 : 0)
-                            .arg(photo.padding)
-                            .arg(photo.maxWidth);
+    const QString url = imageUrl(photo) + QStringLiteral("#crop=%1&padding=%2&maxWidth=%3")
+                                              .arg(photo.crop ? 1 : 0)
+                                              .arg(photo.padding)
+                                              .arg(photo.maxWidth);
     return photo.box.isEmpty() ? url : url + QStringLiteral("&box=") + photo.box;
 }
 
@@ -30,7 +34,7 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
     const Photo &photo = m_rows[size_t(index.row())];
     switch (role) {
     case ImageUrlRole:
-        return QString(QStringLiteral("image://cv/") + QString::number(photo.index));
+        return imageUrl(photo);
     case PhotoIndexRole:
         return photo.index;
     case Qt::DisplayRole:
@@ -145,7 +149,7 @@ QVariantList PhotoList::imageUrls() const
 {
     QVariantList urls;
     for (const Photo &photo : m_rows)
-        urls << QStringLiteral("image://cv/") + QString::number(photo.index);
+        urls << imageUrl(photo);
     return urls;
 }
 

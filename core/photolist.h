@@ -75,6 +75,7 @@ private:
         QString box;
     };
 
+    static QString imageUrl(const Photo &photo);
     static QString source(const Photo &photo);
 
     std::vector<Photo> m_rows;
