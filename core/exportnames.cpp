@@ -7,12 +7,12 @@
 
 QString singleStem(const QString &descriptor)
 {
-    return QString::number(parseOptions(descriptor).index);
+    return exportStems({{parseOptions(descriptor).index}}, false, {}).first();
 }
 
 QString pairStem(const QString &left, const QString &right)
 {
-    return singleStem(left) + QLatin1Char('_') + singleStem(right);
+    return exportStems({{parseOptions(left).index, parseOptions(right).index}}, false, {}).first();
 }
 
 QStringList exportStems(const QVector<QVector<int>> &outputs, bool originalNames,
