@@ -1,5 +1,6 @@
 // Guards the whole workflow in the window: drops, crops, hand boxes, pairs, names, overwrites.
 #include "core/processimage.h"
+#include "core/stitch.h"
 #include "providers/registration.h"
 #include "support/testimages.h"
 
@@ -21,20 +22,33 @@ public slots:
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { m_engine.reset(); }
     void wholeWorkflow();
     void failedExportKeepsTheWindow();
     void folderDropAndRemoval();
 
 private:
-    // An object of the main document, by its id.
-    QObject *byId(const QString &id) const;
-    QQuickItem *tile(const QString &page, int index) const;
-    QQuickItem *item(const QString &page, const QString &objectName) const;
+    // An object of the main document by its id, or the item of that object with a name.
+    QObject *byId(const char *id) const
+    {
+        return qmlContext(m_window)->contextProperty(id).value<QObject *>();
+    }
+    QQuickItem *item(const char *id, const char *name = nullptr) const
+    {
+        return name ? byId(id)->findChild<QQuickItem *>(name)
+                    : qobject_cast<QQuickItem *>(byId(id));
+    }
+    QQuickItem *tile(const char *page, int index, const char *repeater = "repeater") const;
     void click(QQuickItem *item);
     void drop(const QList<QUrl> &urls);
     void chooseFolder(const QString &path);
-    QStringList exportedDescriptors() const;
+    // Drops files and waits until count photos are listed.
+    void dropPhotos(const QList<QUrl> &urls, int count);
+    // The store index of the first photo listed.
+    int first() const
+    {
+        return byId("cvimage")->property("imageArray").toList().value(0).toString().mid(11).toInt();
+    }
 
     QTemporaryDir m_files;
     QList<QUrl> m_images;
@@ -45,8 +59,10 @@ private:
 
 void TestApp::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Morvick2"));
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    QCoreApplication::setOrganizationName("Morvick2");
+    QDesktopServices::setUrlHandler("file", this, "openUrl");
+    // Folders are sorted by the C locale's stand-in, whatever the machine's language.
+    QLocale::setDefault(QLocale::c());
     const QStringList names = {"holiday 1.png", "#2 ü.png", "100% sure.jpg", "four.png"};
     for (int i = 0; i < names.size(); ++i) {
         const cv::Mat picture = objectImage({300 + 40 * i, 200}, {60 + 10 * i, 50, 120, 80},
@@ -61,46 +77,27 @@ void TestApp::init()
     QSettings().clear();
     m_engine.reset(new QQmlApplicationEngine);
     registerWithEngine(m_engine.data());
-    m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
+    m_engine->load(QUrl("qrc:/main.qml"));
     QCOMPARE(m_engine->rootObjects().size(), 1);
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-    QVERIFY(m_window);
-    QCOMPARE(m_window->title(), QStringLiteral("Morvick2"));
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(m_window && QTest::qWaitForWindowExposed(m_window));
     // The offscreen screen is small; a window the size of a laptop's screen shows every tile.
     m_window->setVisibility(QWindow::Windowed);
     m_window->resize(1400, 900);
     m_opened.clear();
 }
 
-void TestApp::cleanup()
+QQuickItem *TestApp::tile(const char *page, int index, const char *repeater) const
 {
-    m_engine.reset();
-}
-
-QObject *TestApp::byId(const QString &id) const
-{
-    return qmlContext(m_window)->contextProperty(id).value<QObject *>();
-}
-
-QQuickItem *TestApp::item(const QString &page, const QString &objectName) const
-{
-    return byId(page)->findChild<QQuickItem *>(objectName);
-}
-
-QQuickItem *TestApp::tile(const QString &page, int index) const
-{
-    QQuickItem *repeater = item(page, QStringLiteral("repeater"));
-    QQuickItem *item = nullptr;
-    QMetaObject::invokeMethod(repeater, "itemAt", Q_RETURN_ARG(QQuickItem *, item),
+    QQuickItem *tile = nullptr;
+    QMetaObject::invokeMethod(item(page, repeater), "itemAt", Q_RETURN_ARG(QQuickItem *, tile),
                               Q_ARG(int, index));
-    return item;
+    return tile;
 }
 
 void TestApp::click(QQuickItem *item)
 {
-    QVERIFY(item);
-    QVERIFY(item->isVisible());
+    QVERIFY(item && item->isVisible());
     // Let positioners place what changed before aiming at it.
     QCoreApplication::processEvents();
     QTest::qWait(20);
@@ -120,198 +117,169 @@ void TestApp::drop(const QList<QUrl> &urls)
     QCoreApplication::sendEvent(m_window, &dropped);
 }
 
+void TestApp::dropPhotos(const QList<QUrl> &urls, int count)
+{
+    drop(urls);
+    QObject *photos = byId("cvimage")->property("photos").value<QObject *>();
+    QTRY_COMPARE_WITH_TIMEOUT(photos->property("count").toInt(), count, 10000);
+}
+
 // Does what the folder dialog does when the user chooses a folder.
 void TestApp::chooseFolder(const QString &path)
 {
-    QObject *dialog = byId(QStringLiteral("fileDialog"));
+    QObject *dialog = byId("fileDialog");
     QTRY_VERIFY(dialog->property("visible").toBool());
     QVERIFY(QMetaObject::invokeMethod(dialog, "clearSelection"));
     bool added = false;
     QVERIFY(QMetaObject::invokeMethod(dialog, "addSelection", Q_RETURN_ARG(bool, added),
                                       Q_ARG(QUrl, QUrl::fromLocalFile(path))));
-    QVERIFY(added);
-    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
-}
-
-QStringList TestApp::exportedDescriptors() const
-{
-    QStringList descriptors;
-    for (const QVariant &source : byId(QStringLiteral("stitch"))->property("sources").toList())
-        descriptors << source.toString().mid(11);
-    return descriptors;
+    QVERIFY(added && QMetaObject::invokeMethod(dialog, "accept"));
 }
 
 void TestApp::wholeWorkflow()
 {
-    QQuickItem *toEdit = qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit")));
-    QVERIFY(!toEdit->isEnabled());
+    QVERIFY(!item("toEdit")->isEnabled());
     // An unreadable file among the photos is named once the import is over.
-    QFile notes(m_files.filePath(QStringLiteral("notes.txt")));
-    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a photo") > 0);
-    notes.close();
-    drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes.fileName())} + m_images.mid(2));
-    QTRY_VERIFY(toEdit->isEnabled());
-    QObject *cvimage = byId(QStringLiteral("cvimage"));
-    QTRY_COMPARE(cvimage->property("imageArray").toList().size(), m_images.size());
-    const QVariantList images = cvimage->property("imageArray").toList();
-    QObject *unreadable = item(QStringLiteral("importPage"), QStringLiteral("unreadable"));
-    QTRY_VERIFY(unreadable->property("visible").toBool());
-    QCOMPARE(unreadable->property("text").toString(),
-             QStringLiteral("1 file could not be read: notes.txt"));
-    const int first = images.constFirst().toString().mid(11).toInt();
-    click(toEdit);
+    const QString notes = writeFile(m_files.filePath("notes.txt"), "not a photo");
+    dropPhotos(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes)} + m_images.mid(2),
+               m_images.size());
+    const int first = this->first();
+    QQuickItem *unreadable = item("importPage", "unreadable");
+    QTRY_VERIFY(unreadable->isVisible());
+    QCOMPARE(unreadable->property("text").toString(), "1 file could not be read: notes.txt");
+    click(item("toEdit"));
 
     // Crop images 0 and 2 with the slider's padding.
-    click(tile(QStringLiteral("editPage"), 0));
-    click(tile(QStringLiteral("editPage"), 2));
-    click(item(QStringLiteral("editPage"), QStringLiteral("crop")));
+    click(tile("editPage", 0));
+    click(tile("editPage", 2));
+    click(item("editPage", "crop"));
 
     // Fix image 0's crop by hand: its box's right edge dragged 40 pixels to the left.
     QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier,
-                       tile(QStringLiteral("editPage"), 0)->mapToScene({100, 100}).toPoint());
-    QQuickItem *box = item(QStringLiteral("editPage"), QStringLiteral("cropBox"));
+                       tile("editPage", 0)->mapToScene({100, 100}).toPoint());
+    QQuickItem *box = item("editPage", "cropBox");
     QTRY_VERIFY(box && box->isVisible() && box->width() > 40);
     const QPoint edge = box->mapToScene({box->width(), box->height() / 2}).toPoint();
     QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, edge);
     for (int step = 1; step <= 4; ++step)
         QTest::mouseMove(m_window, edge - QPoint(10 * step, 0));
     QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, edge - QPoint(40, 0));
-    click(item(QStringLiteral("editPage"), QStringLiteral("done")));
+    click(item("editPage", "done"));
     QTest::keyClick(m_window, Qt::Key_Return, Qt::ControlModifier); // the next step
 
     // Pair 0 with 2, then 3 (left) with 1 (right), and undo the first pair by clicking it:
     // 0 and 2 come back, the second pair stays.
-    click(tile(QStringLiteral("stitch"), 0));
-    click(tile(QStringLiteral("stitch"), 2));
-    click(tile(QStringLiteral("stitch"), 3));
-    click(tile(QStringLiteral("stitch"), 1));
-    QQuickItem *pairs = item(QStringLiteral("stitch"), QStringLiteral("pairRepeater"));
+    for (int i : {0, 2, 3, 1})
+        click(tile("stitch", i));
+    QQuickItem *pairs = item("stitch", "pairRepeater");
     QTRY_COMPARE(pairs->property("count").toInt(), 2);
-    QQuickItem *firstPair = nullptr;
-    QMetaObject::invokeMethod(pairs, "itemAt", Q_RETURN_ARG(QQuickItem *, firstPair),
-                              Q_ARG(int, 0));
-    click(firstPair);
+    click(tile("stitch", 0, "pairRepeater"));
     QTRY_COMPARE(pairs->property("count").toInt(), 1);
     for (int i : {0, 2})
-        QTRY_VERIFY(tile(QStringLiteral("stitch"), i)->isVisible());
-    const QStringList descriptors = exportedDescriptors();
+        QTRY_VERIFY(tile("stitch", i)->isVisible());
+    QStringList descriptors;
+    for (const QVariant &source : byId("stitch")->property("sources").toList())
+        descriptors << source.toString().mid(11);
     const QString detected = QStringLiteral("%1#crop=1&padding=50&maxWidth=400").arg(first);
-    QVERIFY2(descriptors.at(0).startsWith(detected + QStringLiteral("&box=")),
-             qPrintable(descriptors.at(0)));
+    QVERIFY2(descriptors.at(0).startsWith(detected + "&box="), qPrintable(descriptors.at(0)));
     QCOMPARE(descriptors.at(1), QStringLiteral("%1#crop=0&padding=50&maxWidth=400").arg(first + 1));
 
     QTemporaryDir out;
-    const QString folder = out.filePath(QStringLiteral("out dir #1 ü"));
+    const QString folder = out.filePath("out dir #1 ü");
     QVERIFY(QDir().mkpath(folder));
     QTest::keyClick(m_window, Qt::Key_E, Qt::ControlModifier); // Export
     chooseFolder(folder);
     QTRY_VERIFY(!m_window->isVisible());
 
-    const QString pairName = QStringLiteral("%1_%2.png").arg(first + 3).arg(first + 1);
-    QStringList expected = {QStringLiteral("%1.png").arg(first),
-                            QStringLiteral("%1.png").arg(first + 2), pairName};
-    QStringList written = QDir(folder).entryList(QDir::Files);
-    expected.sort();
-    written.sort();
-    QCOMPARE(written, expected);
+    auto written = [&folder](int left, int right = -1) {
+        const QString stem =
+            right < 0 ? QString::number(left) : QStringLiteral("%1_%2").arg(left).arg(right);
+        return readPng(folder + '/' + stem + ".png");
+    };
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
     // The hand-fixed box reached the file: it is not the crop of the detected box.
-    QVERIFY(samePixels(readPng(folder + QStringLiteral("/%1.png").arg(first)),
-                       processImage(descriptors.at(0), false)));
-    QVERIFY(!samePixels(readPng(folder + QStringLiteral("/%1.png").arg(first)),
-                        processImage(detected, false)));
-    QCOMPARE(readPng(folder + QStringLiteral("/%1.png").arg(first)).cols, 400);
-    QVERIFY(samePixels(readPng(folder + QStringLiteral("/%1.png").arg(first + 2)),
-                       processImage(descriptors.at(2), false)));
-    const cv::Mat pair = readPng(folder + '/' + pairName);
-    QCOMPARE(pair.cols, processImage(descriptors.at(3), false).cols +
-                            processImage(descriptors.at(1), false).cols);
-
+    QVERIFY(samePixels(written(first), processImage(descriptors.at(0), false)));
+    QVERIFY(!samePixels(written(first), processImage(detected, false)));
+    QCOMPARE(written(first).cols, 400);
+    QVERIFY(samePixels(written(first + 2), processImage(descriptors.at(2), false)));
+    QVERIFY(samePixels(
+        written(first + 3, first + 1),
+        joinPair(processImage(descriptors.at(3), false), processImage(descriptors.at(1), false))));
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
 }
 
 void TestApp::failedExportKeepsTheWindow()
 {
-    drop(m_images.mid(0, 3));
-    QObject *cvimage = byId(QStringLiteral("cvimage"));
-    QTRY_COMPARE(cvimage->property("imageArray").toList().size(), 3);
-    const int first =
-        cvimage->property("imageArray").toList().constFirst().toString().mid(11).toInt();
-    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
-    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
-    click(tile(QStringLiteral("stitch"), 0));
-    click(tile(QStringLiteral("stitch"), 1));
+    dropPhotos(m_images.mid(0, 3), 3);
+    const int first = this->first();
+    click(item("toEdit"));
+    click(item("toStitch"));
+    click(tile("stitch", 0));
+    click(tile("stitch", 1));
 
     // A folder in which one output name is taken by a folder: that write fails, even for root.
     QTemporaryDir out;
-    const QString blocked = out.filePath(QStringLiteral("blocked"));
+    const QString blocked = out.filePath("blocked");
     QVERIFY(QDir().mkpath(blocked + QStringLiteral("/%1.png").arg(first + 2)));
-    QQuickItem *toExport = qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport")));
-    click(toExport);
+    click(item("toExport"));
     chooseFolder(blocked);
 
-    auto *failure =
-        byId(QStringLiteral("stitch"))->findChild<QObject *>(QStringLiteral("exportFailure"));
+    auto *failure = byId("stitch")->findChild<QObject *>("exportFailure"); // a popup
     QTRY_VERIFY(failure->property("visible").toBool());
     QCOMPARE(failure->property("text").toString(),
              QStringLiteral("1 of 2 files could not be written into %1. Press Export to choose "
                             "another folder.")
                  .arg(blocked));
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_window->isVisible() && m_opened.isEmpty());
     QCOMPARE(QDir(blocked).entryList(QDir::Files),
              QStringList(QStringLiteral("%1_%2.png").arg(first).arg(first + 1)));
 
     // The pairs are kept: a second export into a writable folder writes everything, once the
     // user has agreed to replace the file an earlier export left there.
-    const QString writable = out.filePath(QStringLiteral("writable"));
+    const QString writable = out.filePath("writable");
     QVERIFY(QDir().mkpath(writable));
-    const QString earlier = writable + QStringLiteral("/%1.png").arg(first + 2);
-    QVERIFY(!writeImageFile(writable, QFileInfo(earlier).fileName(), plainImage(3, 3, {1, 2, 3}))
-                 .isEmpty());
+    const QString earlier = writeImageFile(writable, QStringLiteral("%1.png").arg(first + 2),
+                                           plainImage(3, 3, {1, 2, 3}));
     QTest::keyClick(m_window, Qt::Key_Escape); // dismiss the message
-    QObject *stitch = byId(QStringLiteral("stitch"));
-    auto *question = stitch->findChild<QObject *>(QStringLiteral("overwriteQuestion"));
-    click(toExport);
+    auto *question = byId("stitch")->findChild<QObject *>("overwriteQuestion");
+    click(item("toExport"));
     chooseFolder(writable);
     QTRY_VERIFY(question->property("visible").toBool());
     QCOMPARE(question->property("text").toString(),
              QStringLiteral("1 file already exists in %1.").arg(writable));
     QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 1); // nothing written yet
-    click(stitch->findChild<QQuickItem *>(QStringLiteral("chooseAnother")));
+    click(item("stitch", "chooseAnother"));
     chooseFolder(writable); // the dialog is open again
     QTRY_VERIFY(question->property("visible").toBool());
-    click(stitch->findChild<QQuickItem *>(QStringLiteral("replace")));
+    click(item("stitch", "replace"));
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(writable).entryList(QDir::Files).size(), 2);
     QCOMPARE(readPng(earlier).cols, 380); // the third photo, no longer the earlier 3x3 file
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(writable)});
 }
 
-// A dropped folder brings its photos in a file manager's order; a photo removed on the edit page
-// is not exported; the others are named after their originals when the user asks for it.
+// A dropped folder brings the photos directly inside it in a file manager's order; a photo
+// removed on the edit page is not exported; the others are named after their originals when the
+// user asks for it.
 void TestApp::folderDropAndRemoval()
 {
     QTemporaryDir dropped;
-    for (const QString &name :
-         {QStringLiteral("p10.png"), QStringLiteral("p9.png"), QStringLiteral("P11.png")})
+    QVERIFY(QDir(dropped.path()).mkdir("sub"));
+    for (const char *name : {"p10.png", "p9.png", "P11.png", "sub/p1.png"})
         writeImageFile(dropped.path(), name, plainImage(60, 40, {10, 20, 30}));
-    QFile readme(dropped.filePath(QStringLiteral("readme.txt")));
-    QVERIFY(readme.open(QIODevice::WriteOnly) && readme.write("not a photo") > 0);
-    readme.close();
-    drop({QUrl::fromLocalFile(dropped.path())});
-    QObject *photos = byId(QStringLiteral("cvimage"))->property("photos").value<QObject *>();
-    QTRY_COMPARE(photos->property("count").toInt(), 3);
+    writeFile(dropped.filePath("readme.txt"), "not a photo");
+    dropPhotos({QUrl::fromLocalFile(dropped.path())}, 3);
 
     // The second of p9, p10, P11 goes; the others are written under their own names.
-    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toEdit"))));
-    click(tile(QStringLiteral("editPage"), 1));
+    click(item("toEdit"));
+    click(tile("editPage", 1));
     QTest::keyClick(m_window, Qt::Key_Delete);
-    QTRY_COMPARE(photos->property("count").toInt(), 2);
-    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toStitch"))));
-    item(QStringLiteral("stitch"), QStringLiteral("names"))->setProperty("currentIndex", 1);
-    item(QStringLiteral("stitch"), QStringLiteral("format"))->setProperty("currentIndex", 1);
+    QTRY_COMPARE(byId("cvimage")->property("imageArray").toList().size(), 2);
+    click(item("toStitch"));
+    item("stitch", "names")->setProperty("currentIndex", 1);
+    item("stitch", "format")->setProperty("currentIndex", 1);
     QTemporaryDir out;
-    click(qobject_cast<QQuickItem *>(byId(QStringLiteral("toExport"))));
+    click(item("toExport"));
     chooseFolder(out.path());
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(out.path()).entryList(QDir::Files, QDir::Name),

@@ -1,6 +1,5 @@
-// Guards exports: colours, failed writes reported, nothing partial on a full disk, pair joins.
+// Guards exports: failed writes reported, nothing partial on a full disk, pair joins.
 #include "core/export.h"
-#include "core/imagestore.h"
 #include "core/stitch.h"
 #include "support/testimages.h"
 
@@ -12,14 +11,11 @@ class TestExport : public QObject
 
 private slots:
     void init();
-    void coloursSurvive();
     void failures_data();
     void failures();
     void fullFileSystem();
     void joinSizes_data();
     void joinSizes();
-    void savedPairs_data();
-    void savedPairs();
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
@@ -35,17 +31,6 @@ void TestExport::init()
     m_folder.reset(new QTemporaryDir);
     QVERIFY(m_folder->isValid());
     exportFolder = m_folder->path();
-}
-
-void TestExport::coloursSurvive()
-{
-    cv::Mat picture = plainImage(3, 2, {0, 255, 0});
-    picture.at<cv::Vec3b>(0, 0) = cv::Vec3b(255, 0, 0);
-    picture.at<cv::Vec3b>(1, 2) = cv::Vec3b(0, 0, 255);
-    QVERIFY(exportImage(picture, "0"));
-    const cv::Mat written = readPng(m_folder->filePath("0.png"));
-    QCOMPARE(written.type(), CV_8UC3);
-    QVERIFY(samePixels(written, picture));
 }
 
 void TestExport::failures_data()
@@ -136,34 +121,6 @@ void TestExport::joinSizes()
     // A plain right half stays plain whatever its height became.
     const cv::Mat expectedRight(left.height, right.width, CV_8UC3, cv::Scalar(10, 20, 30));
     QVERIFY(samePixels(joined.colRange(left.width, joined.cols), expectedRight));
-}
-
-void TestExport::savedPairs_data()
-{
-    QTest::addColumn<bool>("swapped");
-    QTest::addColumn<bool>("extra");
-    QTest::newRow("swapped, further texts ignored") << true << true;
-}
-
-void TestExport::savedPairs()
-{
-    QFETCH(bool, swapped);
-    QFETCH(bool, extra);
-    const cv::Mat red = plainImage(30, 20, {255, 0, 0}), blue = plainImage(10, 40, {0, 0, 255});
-    const int redIndex = storeImage(red), blueIndex = storeImage(blue);
-    QStringList uris = {descriptor(redIndex, false, 50, 400),
-                        descriptor(blueIndex, false, 50, 400)};
-    if (swapped)
-        std::swap(uris[0], uris[1]);
-    if (extra)
-        uris << descriptor(redIndex, false, 0, 1);
-    QVERIFY(saveStitched(uris));
-
-    const int left = swapped ? blueIndex : redIndex, right = swapped ? redIndex : blueIndex;
-    const QString name = QStringLiteral("%1_%2.png").arg(left).arg(right);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList(name));
-    const cv::Mat written = readPng(m_folder->filePath(name));
-    QVERIFY(samePixels(written, joinPair(storedImage(left), storedImage(right))));
 }
 
 QTEST_APPLESS_MAIN(TestExport)

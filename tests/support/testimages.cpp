@@ -46,15 +46,19 @@ QString writeImageFile(const QString &folder, const QString &name, const cv::Mat
         cv::cvtColor(rgb, bgr, cv::COLOR_RGBA2BGRA);
     else
         bgr = rgb;
-    const QString path = QDir(folder).filePath(name);
     std::vector<uchar> bytes;
     const QByteArray suffix = '.' + QFileInfo(name).suffix().toLatin1();
     if (!cv::imencode(suffix.constData(), bgr, bytes))
         return {};
+    return writeFile(QDir(folder).filePath(name),
+                     QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
-    file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
     return path;
 }
 

@@ -20,6 +20,8 @@ int storeImage(const cv::Mat &rgb);
 QString descriptor(int index, bool crop, int padding, int maxWidth);
 // Writes an RGB image to a file (the format follows the extension); returns the path.
 QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb);
+// Writes bytes to a file; returns the path, empty if it could not be written.
+QString writeFile(const QString &path, const QByteArray &bytes);
 // Reads a written file as it is; an 8-bit colour file comes back in RGB order.
 cv::Mat readPng(const QString &path);
 // Exact pixel equality of two images, size and type included.
