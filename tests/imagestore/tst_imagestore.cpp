@@ -42,10 +42,8 @@ QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
 
 QByteArray bigEndian(quint32 value)
 {
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * (3 - i))) & 0xff);
-    return bytes;
+    const quint32 stored = qToBigEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&stored), 4);
 }
 
 // A valid PNG signature and header chunk for a picture of width by height, then nothing.
@@ -185,11 +183,6 @@ void TestImageStore::refused_data()
     });
     QTest::newRow("directory") << MakeUrl(
         [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder)); });
-    QTest::newRow("link loop") << MakeUrl([](const QString &folder) {
-        QFile::link(folder + "/loop-b.png", folder + "/loop-a.png");
-        QFile::link(folder + "/loop-a.png", folder + "/loop-b.png");
-        return QVariant(QUrl::fromLocalFile(folder + "/loop-a.png"));
-    });
     QTest::newRow("not a local file URL") << MakeUrl(
         [](const QString &) { return QVariant(QStringLiteral("http://example.invalid/a.png")); });
     QTest::newRow("empty") << MakeUrl([](const QString &) { return QVariant(); });
