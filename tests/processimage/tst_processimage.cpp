@@ -56,10 +56,8 @@ GeneratedPicture randomPicture(std::mt19937 &random)
     const int width = between(8, size.width - 1), height = between(8, size.height - 1);
     const cv::Rect object(between(0, size.width - width), between(0, size.height - height), width,
                           height);
-    const int dark = between(0, 80), light = between(dark + 100, 255);
-    const auto darkLevel = uchar(dark), lightLevel = uchar(light);
-    cv::Vec3b background(darkLevel, darkLevel, darkLevel);
-    cv::Vec3b foreground(lightLevel, lightLevel, lightLevel);
+    const auto dark = uchar(between(0, 80)), light = uchar(between(dark + 100, 255));
+    cv::Vec3b background(dark, dark, dark), foreground(light, light, light);
     if (between(0, 1))
         std::swap(background, foreground);
     return {objectImage(size, object, background, foreground), object};
@@ -95,15 +93,15 @@ void TestProcessImage::detectedCrop()
             cv::Rect(cv::Point(), picture.image.size());
         const int padding = std::uniform_int_distribution<int>(-30, 400)(random);
         const int maxWidth = std::uniform_int_distribution<int>(1, 600)(random);
-        const QByteArray where = QStringLiteral("round %1, padding %2, width %3")
-                                     .arg(round)
-                                     .arg(padding)
-                                     .arg(maxWidth)
-                                     .toUtf8();
-        QVERIFY2((box & picture.object) == picture.object && (box & outer) == box, where);
-        const int index = storeImage(picture.image);
-        const cv::Mat result = processImage(descriptor(index, true, padding, maxWidth), false);
-        QVERIFY2(samePixels(result, naiveCrop(picture.image, box, padding, maxWidth)), where);
+        const QString descriptor = QStringLiteral("%1#crop=1&padding=%2&maxWidth=%3")
+                                       .arg(storeImage(picture.image))
+                                       .arg(padding)
+                                       .arg(maxWidth);
+        QVERIFY2((box & picture.object) == picture.object && (box & outer) == box,
+                 qPrintable(descriptor));
+        const cv::Mat result = processImage(descriptor, false);
+        QVERIFY2(samePixels(result, naiveCrop(picture.image, box, padding, maxWidth)),
+                 qPrintable(descriptor));
         QVERIFY(result.empty() || result.isContinuous());
     }
 }
@@ -114,10 +112,11 @@ void TestProcessImage::greyUsesRgbWeights()
     // 76): only a conversion with swapped channels would find an object here.
     const int index = storeImage(
         objectImage({120, 90}, {30, 20, 50, 40}, cv::Vec3b(0, 0, 255), cv::Vec3b(97, 0, 0)));
-    QVERIFY(processImage(descriptor(index, true, 0, 100), false).empty());
+    QVERIFY(processImage(QString::number(index) + "#crop=1&padding=0&maxWidth=100", false).empty());
     const int swapped = storeImage(
         objectImage({120, 90}, {30, 20, 50, 40}, cv::Vec3b(255, 0, 0), cv::Vec3b(0, 0, 97)));
-    QVERIFY(!processImage(descriptor(swapped, true, 0, 100), false).empty());
+    QVERIFY(
+        !processImage(QString::number(swapped) + "#crop=1&padding=0&maxWidth=100", false).empty());
 }
 
 void TestProcessImage::handChosenBox_data()
@@ -149,20 +148,17 @@ void TestProcessImage::handChosenBox()
     const cv::Mat photo =
         objectImage({400, 300}, {100, 80, 120, 90}, {20, 40, 60}, {240, 220, 200});
     const int index = storeImage(photo);
-    const QString descriptor = QStringLiteral("%1#maxWidth=200&").arg(index) + options;
-    const cv::Mat result = processImage(descriptor, false);
+    const QString base = QStringLiteral("%1#maxWidth=200&").arg(index);
+    const cv::Mat result = processImage(base + options, false);
     if (region.empty()) {
         // Ignored: exactly the crop of the detected box.
-        QVERIFY(samePixels(result, processImage(QStringLiteral("%1#maxWidth=200&").arg(index) +
-                                                    options.section(QLatin1String("&box="), 0, 0),
-                                                false)));
+        QVERIFY(samePixels(result, processImage(base + options.section("&box=", 0, 0), false)));
         return;
     }
     cv::Mat expected = photo(region).clone();
     if (options.startsWith(QLatin1String("crop=1")))
         cv::resize(expected, expected, cv::Size(200, ::scaledHeight(region.size(), 200)), 0, 0,
                    cv::INTER_LINEAR);
-    QCOMPARE(QSize(result.cols, result.rows), QSize(expected.cols, expected.rows));
     QVERIFY(samePixels(result, expected));
 }
 
@@ -174,7 +170,6 @@ void TestProcessImage::cropDoubt_data()
     QTest::newRow("no object") << cv::Rect() << true;
     QTest::newRow("95.1%") << cv::Rect(0, 0, 1000, 951) << true;
     QTest::newRow("95%") << cv::Rect(0, 0, 1000, 950) << false;
-    QTest::newRow("half") << cv::Rect(100, 100, 500, 1000) << false;
     QTest::newRow("0.5%") << cv::Rect(10, 10, 50, 100) << false;
     QTest::newRow("0.49%") << cv::Rect(10, 10, 49, 100) << true;
 }

@@ -28,15 +28,6 @@ int storeImage(const cv::Mat &rgb)
     return appendStoredImage(rgb.clone());
 }
 
-QString descriptor(int index, bool crop, int padding, int maxWidth)
-{
-    return QStringLiteral("%1#crop=%2&padding=%3&maxWidth=%4")
-        .arg(index)
-        .arg(crop ? 1 : 0)
-        .arg(padding)
-        .arg(maxWidth);
-}
-
 QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb)
 {
     cv::Mat bgr;

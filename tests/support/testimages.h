@@ -16,8 +16,6 @@ cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3
                     const cv::Vec3b &foreground);
 // Stores an RGB image and returns its index.
 int storeImage(const cv::Mat &rgb);
-// The descriptor text for an index and options, as the tiles build it.
-QString descriptor(int index, bool crop, int padding, int maxWidth);
 // Writes an RGB image to a file (the format follows the extension); returns the path.
 QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb);
 // Writes bytes to a file; returns the path, empty if it could not be written.
