@@ -1,4 +1,4 @@
-// Guards the command-line tool: pixels and names as the library's, exit codes, no overwrite.
+// Guards the command-line tool: pixels as the library's, exit codes, names, no overwrite.
 #include "core/imagestore.h"
 #include "core/processimage.h"
 #include "core/stitch.h"
@@ -13,18 +13,18 @@ class TestCli : public QObject
 
 private slots:
     void initTestCase();
-    void outputsMatchTheLibrary_data();
     void outputsMatchTheLibrary();
-    void exitCodes_data();
-    void exitCodes();
-    void originalNames();
+    void runs_data();
+    void runs();
 
 private:
     // Runs the tool; its exit code, with standard error in errors.
     int run(const QStringList &arguments, QString *errors = nullptr);
 
     QTemporaryDir m_folder;
-    QStringList m_photos;
+    // The photos the tables name by A, B and C; TWIN and DASHED, from another folder, are named
+    // like A and like a numbered collision of A.
+    QMap<QString, QString> m_inputs;
 };
 
 void TestCli::initTestCase()
@@ -32,10 +32,14 @@ void TestCli::initTestCase()
     // Odd names on purpose: a space, '#', '%' and a non-ASCII letter.
     const QStringList names = {"first photo.png", "#2 100%.png", "été.jpg"};
     for (int i = 0; i < names.size(); ++i)
-        m_photos << writeImageFile(m_folder.path(), names.at(i),
-                                   objectImage({300 + 50 * i, 200 + 10 * i},
-                                               {40 + 20 * i, 30, 120, 90}, {20, 40, 60},
-                                               {230, 200, 30}));
+        m_inputs[QString(QChar('A' + i))] =
+            writeImageFile(m_folder.path(), names.at(i),
+                           objectImage({300 + 50 * i, 200 + 10 * i}, {40 + 20 * i, 30, 120, 90},
+                                       {20, 40, 60}, {230, 200, 30}));
+    const QString other = m_folder.filePath("other");
+    QVERIFY(QDir().mkpath(other));
+    m_inputs["TWIN"] = writeImageFile(other, "first photo.png", plainImage(9, 9, {1, 2, 3}));
+    m_inputs["DASHED"] = writeImageFile(other, "first photo-2.png", plainImage(9, 9, {1, 2, 3}));
 }
 
 int TestCli::run(const QStringList &arguments, QString *errors)
@@ -49,54 +53,29 @@ int TestCli::run(const QStringList &arguments, QString *errors)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-void TestCli::outputsMatchTheLibrary_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<bool>("crop");
-    QTest::addColumn<int>("padding");
-    QTest::addColumn<int>("width");
-    // Pairs are always photos 2 (left) and 0 (right).
-    QTest::newRow("cropped, one thread")
-        << QStringList{"--crop", "-p", "7", "-w", "250", "-j", "1"} << true << 7 << 250;
-    QTest::newRow("cropped pair, three threads")
-        << QStringList{"-c", "--padding", "0", "--width", "90", "--pair", "2:0", "--jobs", "3"}
-        << true << 0 << 90;
-    QTest::newRow("whole pair") << QStringList{"--pair", "2:0"} << false << 50 << 400;
-}
-
+// A single and a pair, cropped on several threads: the library's pixels.
 void TestCli::outputsMatchTheLibrary()
 {
-    QFETCH(QStringList, options);
-    QFETCH(bool, crop);
-    QFETCH(int, padding);
-    QFETCH(int, width);
-    const bool paired = options.contains("--pair");
     QTemporaryDir out;
-    const QString folder = out.filePath(QStringLiteral("made/by it"));
-    QCOMPARE(run(options + QStringList{"-q", "-o", folder} + m_photos), 0);
-
-    ImageOptions image;
-    image.crop = crop;
-    image.padding = padding;
-    image.maxWidth = width;
+    const QString folder = out.filePath("made/by it");
+    QCOMPARE(run({"-q", "-c", "-p", "7", "-w", "250", "--pair", "2:0", "-j", "3", "-o", folder,
+                  m_inputs["A"], m_inputs["B"], m_inputs["C"]}),
+             0);
+    ImageOptions options;
+    options.crop = true;
+    options.padding = 7;
+    options.maxWidth = 250;
     std::vector<cv::Mat> expected;
-    for (const QString &path : m_photos) {
-        const cv::Mat photo = readImageFile(path);
-        expected.push_back(processPhoto(photo, image, crop ? detectObjectBox(photo) : cv::Rect()));
+    for (const char *input : {"A", "B", "C"}) {
+        const cv::Mat photo = readImageFile(m_inputs[input]);
+        expected.push_back(processPhoto(photo, options, detectObjectBox(photo)));
     }
-    QStringList names =
-        paired ? QStringList{"1.png", "2_0.png"} : QStringList{"0.png", "1.png", "2.png"};
-    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), names);
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), QStringList({"1.png", "2_0.png"}));
     QVERIFY(samePixels(readPng(folder + "/1.png"), expected.at(1)));
-    if (paired) {
-        QVERIFY(samePixels(readPng(folder + "/2_0.png"), joinPair(expected.at(2), expected.at(0))));
-    } else {
-        QVERIFY(samePixels(readPng(folder + "/0.png"), expected.at(0)));
-        QVERIFY(samePixels(readPng(folder + "/2.png"), expected.at(2)));
-    }
+    QVERIFY(samePixels(readPng(folder + "/2_0.png"), joinPair(expected.at(2), expected.at(0))));
 }
 
-void TestCli::exitCodes_data()
+void TestCli::runs_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -115,30 +94,36 @@ void TestCli::exitCodes_data()
         << QStringList{"-o", "OUT", "A", "BAD", "C"} << 1 << QStringList{"0.png", "2.png"};
     QTest::newRow("unreadable half of a pair")
         << QStringList{"--pair", "1:0", "-o", "OUT", "A", "BAD"} << 1 << QStringList();
-    QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "--quality",
-                                        "80", "-o",       "OUT", "A"}
-                         << 0 << QStringList{"0.jpg"};
+    QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
+                         << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.
     QTest::newRow("name taken") << QStringList{"-o", "TAKEN", "A", "B"} << 1
                                 << QStringList{"0.png"};
     QTest::newRow("name taken, forced")
         << QStringList{"-q", "-f", "-o", "TAKEN", "A", "B"} << 0 << QStringList{"0.png", "1.png"};
+    // Collisions numbered without case, a pair named after both originals.
+    QTest::newRow("original names")
+        << QStringList{"-q",  "--names", "original", "--pair", "2:1",  "-o",
+                       "OUT", "A",       "B",        "C",      "TWIN", "DASHED"}
+        << 0
+        << QStringList{"first photo-2-2.png", "first photo-2.png", "first photo.png",
+                       "été+#2 100%.png"};
 }
 
-void TestCli::exitCodes()
+void TestCli::runs()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QTemporaryDir out;
-    const QString folder = out.filePath(QStringLiteral("out"));
+    const QString folder = out.filePath("out");
     const bool taken = arguments.contains("TAKEN");
     if (taken)
         QVERIFY(QDir().mkpath(folder) &&
                 !writeImageFile(folder, "0.png", plainImage(3, 3, {})).isEmpty());
-    const QMap<QString, QString> stand = {
-        {"OUT", folder},       {"TAKEN", folder},
-        {"A", m_photos.at(0)}, {"B", m_photos.at(1)},
-        {"C", m_photos.at(2)}, {"BAD", writeFile(out.filePath("bad.txt"), "no photo")}};
+    QMap<QString, QString> stand = m_inputs;
+    stand.insert({{"OUT", folder},
+                  {"TAKEN", folder},
+                  {"BAD", writeFile(out.filePath("bad.txt"), "no photo")}});
     for (QString &argument : arguments)
         argument = stand.value(argument, argument);
     QString errors;
@@ -147,23 +132,6 @@ void TestCli::exitCodes()
     QTEST(QDir(folder).entryList(QDir::Files, QDir::Name), "written");
     if (taken)
         QCOMPARE(readPng(folder + "/0.png").cols == 3, exitCode != 0);
-}
-
-void TestCli::originalNames()
-{
-    QTemporaryDir out;
-    QTemporaryDir other;
-    // Same name in another folder, and one that looks like a numbered collision already.
-    const QString twin =
-        writeImageFile(other.path(), "first photo.png", plainImage(9, 9, {1, 2, 3}));
-    const QString dashed =
-        writeImageFile(other.path(), "first photo-2.png", plainImage(9, 9, {1, 2, 3}));
-    QCOMPARE(run({"-q", "--names", "original", "--pair", "2:1", "-o", out.path(), m_photos.at(0),
-                  m_photos.at(1), m_photos.at(2), twin, dashed}),
-             0);
-    QCOMPARE(QDir(out.path()).entryList(QDir::Files, QDir::Name),
-             QStringList({"first photo-2-2.png", "first photo-2.png", "first photo.png",
-                          "été+#2 100%.png"}));
 }
 
 QTEST_MAIN(TestCli)
