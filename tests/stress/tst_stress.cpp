@@ -14,13 +14,6 @@
 #include <memory>
 #include <random>
 
-namespace {
-cv::Vec3b colourOf(int i)
-{
-    return cv::Vec3b(uchar(40 + 4 * i), uchar(255 - 5 * i), uchar(i % 2 ? 200 : 10));
-}
-} // namespace
-
 class TestStress : public QObject
 {
     Q_OBJECT
@@ -39,7 +32,7 @@ void TestStress::workersTogether()
     constexpr int photoCount = 24;
     for (int i = 0; i < photoCount; ++i) {
         const cv::Mat photo = objectImage({500 + 10 * i, 400}, {100 + 5 * i, 80, 200, 150},
-                                          colourOf(i), colourOf(i + 1));
+                                          {uchar(40 + 4 * i), 250, 10}, {10, uchar(5 * i), 200});
         files << QUrl::fromLocalFile(
             writeImageFile(folder.path(), QStringLiteral("%1.png").arg(i), photo));
     }
@@ -103,17 +96,16 @@ void TestStress::workersTogether()
             QCOMPARE(written, photoCount + 2);
         const QStringList onDisk = QDir(out.path()).entryList(QDir::Files);
         QCOMPARE(onDisk.size(), written);
+        // Every file written holds what the library makes of its photo or pair.
         for (const QString &single : singles) {
-            const QString path = out.filePath(singleStem(single) + QStringLiteral(".png"));
-            if (QFile::exists(path))
-                QVERIFY2(samePixels(readPng(path), processImage(single, false)), qPrintable(path));
+            const QString path = out.filePath(singleStem(single) + ".png");
+            QVERIFY(!QFile::exists(path) || samePixels(readPng(path), processImage(single, false)));
         }
         for (const QVariant &pair : pairList) {
             const QStringList halves = pair.toStringList();
-            const QString path =
-                out.filePath(pairStem(halves.at(0), halves.at(1)) + QStringLiteral(".png"));
-            if (QFile::exists(path))
-                QVERIFY(samePixels(readPng(path), processPair(halves.at(0), halves.at(1))));
+            const QString path = out.filePath(pairStem(halves.at(0), halves.at(1)) + ".png");
+            QVERIFY(!QFile::exists(path) ||
+                    samePixels(readPng(path), processPair(halves.at(0), halves.at(1))));
         }
     }
 
