@@ -39,10 +39,9 @@ private:
     }
     QQuickItem *tile(const char *page, int index, const char *repeater = "repeater") const;
     void click(QQuickItem *item);
-    void drop(const QList<QUrl> &urls);
+    // Drops files on the window and waits until count photos are listed.
+    void drop(const QList<QUrl> &urls, int count);
     void chooseFolder(const QString &path);
-    // Drops files and waits until count photos are listed.
-    void dropPhotos(const QList<QUrl> &urls, int count);
 
     QTemporaryDir m_files;
     QList<QUrl> m_images;
@@ -99,7 +98,7 @@ void TestApp::click(QQuickItem *item)
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
 
-void TestApp::drop(const QList<QUrl> &urls)
+void TestApp::drop(const QList<QUrl> &urls, int count)
 {
     QMimeData data;
     data.setUrls(urls);
@@ -109,11 +108,6 @@ void TestApp::drop(const QList<QUrl> &urls)
     QCoreApplication::sendEvent(m_window, &enter);
     QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(m_window, &dropped);
-}
-
-void TestApp::dropPhotos(const QList<QUrl> &urls, int count)
-{
-    drop(urls);
     QObject *photos = byId("cvimage")->property("photos").value<QObject *>();
     QTRY_COMPARE_WITH_TIMEOUT(photos->property("count").toInt(), count, 10000);
 }
@@ -135,8 +129,8 @@ void TestApp::wholeWorkflow()
     QVERIFY(!item("toEdit")->isEnabled());
     // An unreadable file among the photos is named once the import is over.
     const QString notes = writeFile(m_files.filePath("notes.txt"), "not a photo");
-    dropPhotos(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes)} + m_images.mid(2),
-               m_images.size());
+    drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes)} + m_images.mid(2),
+         m_images.size());
     const QVariantList images = byId("cvimage")->property("imageArray").toList();
     const int first = images.constFirst().toString().mid(11).toInt(); // its index in the store
     QQuickItem *unreadable = item("importPage", "unreadable");
@@ -241,7 +235,7 @@ void TestApp::folderDropAndRemoval()
     for (const char *name : {"p10.png", "p9.png", "P11.png", "sub/p1.png"})
         writeImageFile(dropped.path(), name, plainImage(60, 40, {10, 20, 30}));
     writeFile(dropped.filePath("readme.txt"), "not a photo");
-    dropPhotos({QUrl::fromLocalFile(dropped.path())}, 3);
+    drop({QUrl::fromLocalFile(dropped.path())}, 3);
 
     // The second of p9, p10, P11 goes; the others are written under their own names.
     click(item("toEdit"));
