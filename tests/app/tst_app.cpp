@@ -216,7 +216,6 @@ void TestApp::wholeWorkflow()
     // The hand-fixed box reached the file: it is not the crop of the detected box.
     QVERIFY(samePixels(written(first), processImage(descriptors.at(0), false)));
     QVERIFY(!samePixels(written(first), processImage(detected, false)));
-    QCOMPARE(written(first).cols, 400);
     // The earlier file was replaced.
     QVERIFY(samePixels(written(first + 2), processImage(descriptors.at(2), false)));
     QVERIFY(samePixels(

@@ -17,10 +17,10 @@ public slots:
     {
         registerWithEngine(engine);
         QVariantList urls;
-        for (int i = 0; i < 4; ++i)
-            urls << QUrl::fromLocalFile(writeImageFile(
-                m_folder.path(), QStringLiteral("image %1.png").arg(i),
-                objectImage({120 + 20 * i, 90}, {30, 20, 40, 30}, {20, 30, 40}, {220, 200, 180})));
+        for (int i = 0; i < 3; ++i)
+            urls << QUrl::fromLocalFile(writeImageFile(m_folder.path(),
+                                                       QStringLiteral("%1.png").arg(i),
+                                                       plainImage(40, 30, {20, 30, 40})));
         engine->rootContext()->setContextProperty(QStringLiteral("testImageUrls"), urls);
     }
 
