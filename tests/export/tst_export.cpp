@@ -56,9 +56,7 @@ void TestExport::failures()
     QFETCH(QString, stem);
     const QDir dir(m_folder->path());
     QVERIFY(dir.mkdir("taken.png"));
-    QFile file(dir.filePath("file.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QVERIFY(!writeFile(dir.filePath("file.txt"), "").isEmpty());
     const QStringList before = entries();
 
     exportFolder = folder.isEmpty() ? folder : QDir::cleanPath(dir.filePath(folder));
