@@ -4,7 +4,6 @@
 #include "support/testimages.h"
 
 #include <QtTest>
-#include <opencv2/imgcodecs.hpp>
 #include <zlib.h>
 
 #include <functional>
@@ -18,13 +17,6 @@ using MakeUrl = std::function<QVariant(const QString &folder)>;
 Q_DECLARE_METATYPE(MakeUrl)
 
 namespace {
-QByteArray encoded(const char *extension, const cv::Mat &fileOrder)
-{
-    std::vector<uchar> bytes;
-    cv::imencode(extension, fileOrder, bytes);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
-}
-
 // A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
 QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
 {

@@ -28,21 +28,20 @@ int storeImage(const cv::Mat &rgb)
     return appendStoredImage(rgb.clone());
 }
 
+QByteArray encoded(const char *extension, const cv::Mat &fileOrder)
+{
+    std::vector<uchar> bytes;
+    if (!cv::imencode(extension, fileOrder, bytes))
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
+}
+
 QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb)
 {
     cv::Mat bgr;
-    if (rgb.channels() == 3)
-        cv::cvtColor(rgb, bgr, cv::COLOR_RGB2BGR);
-    else if (rgb.channels() == 4)
-        cv::cvtColor(rgb, bgr, cv::COLOR_RGBA2BGRA);
-    else
-        bgr = rgb;
-    std::vector<uchar> bytes;
-    const QByteArray suffix = '.' + QFileInfo(name).suffix().toLatin1();
-    if (!cv::imencode(suffix.constData(), bgr, bytes))
-        return {};
-    return writeFile(QDir(folder).filePath(name),
-                     QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+    cv::cvtColor(rgb, bgr, cv::COLOR_RGB2BGR);
+    const QByteArray bytes = encoded(('.' + QFileInfo(name).suffix()).toLatin1().constData(), bgr);
+    return bytes.isEmpty() ? QString() : writeFile(QDir(folder).filePath(name), bytes);
 }
 
 QString writeFile(const QString &path, const QByteArray &bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMetaType>
 #include <QString>
 #include <opencv2/core.hpp>
@@ -16,6 +17,8 @@ cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3
                     const cv::Vec3b &foreground);
 // Stores an RGB image and returns its index.
 int storeImage(const cv::Mat &rgb);
+// An image encoded as a file of the extension's format; the channels are in file order (BGR).
+QByteArray encoded(const char *extension, const cv::Mat &fileOrder);
 // Writes an RGB image to a file (the format follows the extension); returns the path.
 QString writeImageFile(const QString &folder, const QString &name, const cv::Mat &rgb);
 // Writes bytes to a file; returns the path, empty if it could not be written.
