@@ -130,11 +130,9 @@ void TestProcessImage::handChosenBox_data()
         << "crop=1&padding=10&box=-20,250,100,100" << cv::Rect(0, 240, 90, 60);
     QTest::newRow("huge numbers: clipped")
         << "crop=1&padding=0&box=0,5,2147483647,2147483647" << cv::Rect(0, 5, 400, 295);
-    QTest::newRow("width 0") << "crop=1&padding=10&box=10,10,0,50" << cv::Rect();
-    QTest::newRow("height -5") << "crop=1&padding=10&box=10,10,50,-5" << cv::Rect();
+    QTest::newRow("no width") << "crop=1&padding=10&box=10,10,0,50" << cv::Rect();
     QTest::newRow("entirely outside") << "crop=1&padding=10&box=500,500,10,10" << cv::Rect();
     QTest::newRow("not a number") << "crop=1&padding=10&box=1,2,x,4" << cv::Rect();
-    QTest::newRow("three numbers") << "crop=1&padding=10&box=1,2,3" << cv::Rect();
     QTest::newRow("without crop: the whole photo")
         << "crop=0&padding=10&box=50,40,100,60" << cv::Rect(0, 0, 400, 300);
 }

@@ -59,10 +59,13 @@ void TestStress::workersTogether()
                 responses.back()->cancel();
         }
     };
-    while (imported.isEmpty()) {
-        requestPreviews();
-        QTest::qWait(10);
-    }
+    auto requestPreviewsUntil = [&](const QSignalSpy &done) {
+        while (done.isEmpty()) {
+            requestPreviews();
+            QTest::qWait(10);
+        }
+    };
+    requestPreviewsUntil(imported);
 
     QStringList singles;
     for (int i = 0; i < photoCount; ++i)
@@ -85,17 +88,13 @@ void TestStress::workersTogether()
                     exporter->cancel();
             });
         exporter->start(out.path(), singles, pairList);
-        while (finished.isEmpty()) {
-            requestPreviews();
-            QTest::qWait(10);
-        }
+        requestPreviewsUntil(finished);
         disconnect(canceller);
         const int written = finished.constFirst().at(0).toInt();
         QCOMPARE(finished.constFirst().at(1).toInt(), photoCount + 2);
         if (round == 0)
             QCOMPARE(written, photoCount + 2);
-        const QStringList onDisk = QDir(out.path()).entryList(QDir::Files);
-        QCOMPARE(onDisk.size(), written);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), written);
         // Every file written holds what the library makes of its photo or pair.
         for (const QString &single : singles) {
             const QString path = out.filePath(singleStem(single) + ".png");
