@@ -62,7 +62,10 @@ bool exportImage(const cv::Mat &image, const QString &folder, const QString &ste
     // A temporary file beside the target, renamed on commit: an interrupted export never leaves
     // a truncated file under the final name.
     QSaveFile file(folder + QLatin1Char('/') + stem + QLatin1Char('.') + format.extension());
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a full disk must fail the write below. Buffered, a small file would reach the
+    // disk only in the commit, which does not report a failed final flush and renames the
+    // truncated file into place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const auto size = qint64(bytes.size());
     // Left uncommitted, the temporary file is discarded.
