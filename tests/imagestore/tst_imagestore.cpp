@@ -6,15 +6,10 @@
 #include <QtTest>
 #include <zlib.h>
 
-#include <functional>
-
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
-
-using MakeUrl = std::function<QVariant(const QString &folder)>;
-Q_DECLARE_METATYPE(MakeUrl)
 
 namespace {
 // A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
@@ -140,51 +135,45 @@ void TestImageStore::orientationTag()
     QVERIFY2(bottom[2] > 200 && bottom[0] < 60, "blue below");
 }
 
+// Each file is made here, under its own name, before the rows run.
 void TestImageStore::refused_data()
 {
-    QTest::addColumn<MakeUrl>("make");
-
-    auto file = [](const QByteArray &bytes) {
-        return [bytes](const QString &folder) {
-            return QVariant(QUrl::fromLocalFile(writeFile(folder + "/file.png", bytes)));
-        };
+    QTest::addColumn<QVariant>("url");
+    auto at = [this](const QString &name) {
+        return QVariant(QUrl::fromLocalFile(m_folder.filePath(name)));
     };
-    QTest::newRow("empty file") << MakeUrl(file(QByteArray()));
+    auto file = [&](const QString &name, const QByteArray &bytes) {
+        writeFile(m_folder.filePath(name), bytes);
+        return at(name);
+    };
+    QTest::newRow("empty file") << file("empty.png", {});
     // Headers that declare huge pictures over a few bytes. The last two are within OpenCV's own
     // limit: only our 250 megapixels stop them.
-    QTest::newRow("png header beyond the pixel limit") << MakeUrl(file(pngHeader(100000, 100000)));
+    QTest::newRow("png header beyond the pixel limit")
+        << file("huge.png", pngHeader(100000, 100000));
     QTest::newRow("jpeg header beyond the pixel limit")
-        << MakeUrl(file(jpegDeclaring(65000, 65000)));
-    QTest::newRow("png header of 252 megapixels") << MakeUrl(file(pngHeader(20000, 12600)));
-    QTest::newRow("jpeg header of 256 megapixels") << MakeUrl(file(jpegDeclaring(16000, 16000)));
+        << file("huge.jpg", jpegDeclaring(65000, 65000));
+    QTest::newRow("png header of 252 megapixels") << file("252.png", pngHeader(20000, 12600));
+    QTest::newRow("jpeg header of 256 megapixels") << file("256.jpg", jpegDeclaring(16000, 16000));
     // Found by fuzzing: GDCM asserted on it and took the application down.
     QTest::newRow("malformed DICOM")
-        << MakeUrl(file("not" + QByteArray(120, '\0') + " a\xf2 iDICM\n"));
+        << file("dicom.png", "not" + QByteArray(120, '\0') + " a\xf2 iDICM\n");
     // Found by fuzzing: the declared size overflowed when multiplied.
     QTest::newRow("png header of 2^32 - 1 square")
-        << MakeUrl(file(pngHeader(0xffffffffu, 0xffffffffu)));
-    QTest::newRow("named pipe") << MakeUrl([](const QString &folder) {
-        // Must be refused without opening it: a read would wait for a writer forever.
-        const QByteArray path = QFile::encodeName(folder + "/pipe.png");
-        [&] { QCOMPARE(mkfifo(path.constData(), 0600), 0); }();
-        return QVariant(QUrl::fromLocalFile(folder + "/pipe.png"));
-    });
-    QTest::newRow("dangling link") << MakeUrl([](const QString &folder) {
-        QFile::link(folder + "/nowhere.png", folder + "/dangling.png");
-        return QVariant(QUrl::fromLocalFile(folder + "/dangling.png"));
-    });
-    QTest::newRow("directory") << MakeUrl(
-        [](const QString &folder) { return QVariant(QUrl::fromLocalFile(folder)); });
-    QTest::newRow("not a local file URL") << MakeUrl(
-        [](const QString &) { return QVariant(QStringLiteral("http://example.invalid/a.png")); });
-    QTest::newRow("empty") << MakeUrl([](const QString &) { return QVariant(); });
+        << file("overflow.png", pngHeader(0xffffffffu, 0xffffffffu));
+    // Must be refused without opening it: a read would wait for a writer forever.
+    QCOMPARE(mkfifo(QFile::encodeName(m_folder.filePath("pipe.png")).constData(), 0600), 0);
+    QTest::newRow("named pipe") << at("pipe.png");
+    QVERIFY(QFile::link(m_folder.filePath("nowhere.png"), m_folder.filePath("dangling.png")));
+    QTest::newRow("dangling link") << at("dangling.png");
+    QTest::newRow("directory") << QVariant(QUrl::fromLocalFile(m_folder.path()));
+    QTest::newRow("not a local file URL") << QVariant("http://example.invalid/a.png");
+    QTest::newRow("empty") << QVariant();
 }
 
 void TestImageStore::refused()
 {
-    QFETCH(MakeUrl, make);
-    QTemporaryDir folder;
-    const QVariant url = make(folder.path());
+    QFETCH(QVariant, url);
     const int count = storedImageCount();
     const long peakBefore = peakKiB();
     QCOMPARE(importImage(url), -1);
