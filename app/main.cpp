@@ -1,9 +1,10 @@
-#include "providers/registration.h"
+#include "quick/registration.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QUrl>
+#include <opencv2/core.hpp>
 
 int main(int argc, char **argv)
 {
@@ -18,6 +19,8 @@ int main(int argc, char **argv)
         icon.addFile(QStringLiteral(":/icons/morvick2-%1.png").arg(size));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("morvick2"), icon));
 
+    // The session runs one photo per core: OpenCV's own threads would only compete with it.
+    cv::setNumThreads(1);
     QQmlApplicationEngine engine;
     registerWithEngine(&engine);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));

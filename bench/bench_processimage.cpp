@@ -1,8 +1,7 @@
 // The crop pipeline and a preview on a 12-megapixel picture, each beside the bare OpenCV and Qt
 // calls it is made of: the ratio shows what our own code adds.
-#include "core/imagestore.h"
-#include "core/processimage.h"
-#include "providers/cvimageprovider.h"
+#include "quick/cvimageprovider.h"
+#include "session/session.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -24,9 +23,15 @@ cv::Mat photo()
     return picture;
 }
 
+Session &session()
+{
+    static Session shared;
+    return shared;
+}
+
 int photoIndex()
 {
-    static const int index = appendStoredImage(photo());
+    static const int index = session().store().addImage(photo());
     return index;
 }
 
@@ -34,12 +39,12 @@ void ProcessImageCrop(benchmark::State &state)
 {
     const QString descriptor = QString::number(photoIndex()) + "#crop=1&padding=50&maxWidth=400";
     for (auto _ : state)
-        benchmark::DoNotOptimize(processImage(descriptor, false));
+        benchmark::DoNotOptimize(session().store().render(descriptor));
 }
 
 void BareOpenCvCrop(benchmark::State &state)
 {
-    const cv::Mat source = storedImage(photoIndex());
+    const cv::Mat source = session().store().image(photoIndex());
     for (auto _ : state) {
         cv::Mat work = source.clone();
         cv::cvtColor(work, work, cv::COLOR_RGB2GRAY);
@@ -67,7 +72,7 @@ void BareOpenCvCrop(benchmark::State &state)
 
 void Preview(benchmark::State &state)
 {
-    CvImageProvider provider;
+    CvImageProvider provider(&session());
     const QString id = QString::number(photoIndex());
     for (auto _ : state)
         benchmark::DoNotOptimize(provider.requestPixmap(id, nullptr, {200, 200}));
@@ -75,7 +80,7 @@ void Preview(benchmark::State &state)
 
 void BarePreview(benchmark::State &state)
 {
-    const cv::Mat source = storedImage(photoIndex());
+    const cv::Mat source = session().store().image(photoIndex());
     for (auto _ : state) {
         const cv::Mat copy = source.clone();
         const QImage wrapper(copy.data, copy.cols, copy.rows, int(copy.step),

@@ -1,5 +1,5 @@
-#include "core/batchoptions.h"
-#include "core/batchrun.h"
+#include "cli/batchoptions.h"
+#include "cli/batchrun.h"
 
 #include <QCoreApplication>
 #include <opencv2/core.hpp>

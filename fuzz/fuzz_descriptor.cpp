@@ -1,12 +1,11 @@
 // Guards parsing and cropping against crashes and undefined behaviour on any descriptor text.
-#include "core/imageoptions.h"
-#include "core/imagestore.h"
-#include "core/processimage.h"
 #include "fuzzsupport.h"
+#include "image/imageoptions.h"
+#include "session/session.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fillFuzzStore();
+    fuzzSession();
     return 0;
 }
 
@@ -16,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ImageOptions options = parseOptions(descriptor);
     if (!affordable(descriptor))
         return 0;
-    const cv::Mat result = processImage(descriptor, false);
-    const cv::Mat source = storedImage(options.index);
+    PhotoStore &store = fuzzSession().store();
+    const cv::Mat result = store.render(descriptor);
+    const cv::Mat source = store.image(options.index);
     if (source.empty() && !result.empty())
         fuzzFailure("a picture for an index outside the store");
     if (result.empty())

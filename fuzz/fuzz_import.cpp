@@ -1,6 +1,7 @@
 // Guards the import against crashes, aborts and runaway memory on any bytes dropped as a file.
-#include "core/imagestore.h"
 #include "fuzzsupport.h"
+#include "image/decode.h"
+#include "image/photofiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

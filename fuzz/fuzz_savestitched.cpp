@@ -1,8 +1,7 @@
 // Guards the pair export against crashes and partial files for any two descriptors.
-#include "core/export.h"
-#include "core/imageoptions.h"
-#include "core/stitch.h"
 #include "fuzzsupport.h"
+#include "image/imageoptions.h"
+#include "session/session.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,9 +12,8 @@ QTemporaryDir *folder = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fillFuzzStore();
     folder = new QTemporaryDir;
-    exportFolder = folder->path();
+    fuzzSession().setExportFolder(folder->path());
     return 0;
 }
 
@@ -26,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!affordable(uri))
             return 0;
     }
-    const bool written = saveStitched(uris);
+    const bool written = uris.size() >= 2 && fuzzSession().saveStitched(uris.at(0), uris.at(1));
     QDir out(folder->path());
     const QStringList files = out.entryList(QDir::Files | QDir::Hidden);
     if (written != (files.size() == 1))

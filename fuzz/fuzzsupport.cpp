@@ -1,25 +1,29 @@
 #include "fuzzsupport.h"
 
-#include "core/imageoptions.h"
-#include "core/imagestore.h"
-#include "core/processimage.h"
+#include "image/detection.h"
+#include "image/framing.h"
+#include "image/imageoptions.h"
+#include "session/session.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-int fillFuzzStore()
+Session &fuzzSession()
 {
-    if (storedImageCount() > 0)
-        return storedImageCount();
-    cv::Mat object(48, 64, CV_8UC3, cv::Scalar(20, 40, 60));
-    object(cv::Rect(20, 10, 24, 18)).setTo(cv::Scalar(230, 210, 190));
-    appendStoredImage(object);
-    appendStoredImage(cv::Mat(30, 40, CV_8UC3, cv::Scalar(5, 5, 5)));
-    appendStoredImage(cv::Mat(1, 1, CV_8UC3, cv::Scalar(255, 0, 0)));
-    cv::Mat strip(2, 200, CV_8UC3, cv::Scalar(0, 0, 0));
-    strip.colRange(50, 150).setTo(cv::Scalar(255, 255, 255));
-    appendStoredImage(strip);
-    return storedImageCount();
+    static Session *session = [] {
+        auto *made = new Session;
+        PhotoStore &store = made->store();
+        cv::Mat object(48, 64, CV_8UC3, cv::Scalar(20, 40, 60));
+        object(cv::Rect(20, 10, 24, 18)).setTo(cv::Scalar(230, 210, 190));
+        store.addImage(object);
+        store.addImage(cv::Mat(30, 40, CV_8UC3, cv::Scalar(5, 5, 5)));
+        store.addImage(cv::Mat(1, 1, CV_8UC3, cv::Scalar(255, 0, 0)));
+        cv::Mat strip(2, 200, CV_8UC3, cv::Scalar(0, 0, 0));
+        strip.colRange(50, 150).setTo(cv::Scalar(255, 255, 255));
+        store.addImage(strip);
+        return made;
+    }();
+    return *session;
 }
 
 QString fuzzText(const uint8_t *data, size_t size)
@@ -30,7 +34,7 @@ QString fuzzText(const uint8_t *data, size_t size)
 bool affordable(const QString &descriptor)
 {
     const ImageOptions options = parseOptions(descriptor);
-    const cv::Mat source = storedImage(options.index);
+    const cv::Mat source = fuzzSession().store().image(options.index);
     if (!options.crop || source.empty())
         return true;
     const cv::Rect region = paddedRegion(detectObjectBox(source), options.padding, source.size());

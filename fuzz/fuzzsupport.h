@@ -2,12 +2,15 @@
 
 #include <QString>
 
+class Session;
+
 #include <cstddef>
 #include <cstdint>
 
-// A small store of generated pictures (an object on a background, a plain picture, a 1x1 and a
-// wide strip), filled once per fuzzing process. Returns the number of images.
-int fillFuzzStore();
+// A session of generated pictures (an object on a background, a plain picture, a 1x1 and a wide
+// strip, indices 0 to 3), made on the first call; libFuzzer gives a target no other place to
+// keep it.
+Session &fuzzSession();
 
 // The input as text, as QML would hand it over.
 QString fuzzText(const uint8_t *data, size_t size);

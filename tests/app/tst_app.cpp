@@ -1,7 +1,7 @@
 // Guards the whole workflow in the window: drops, crops, hand boxes, pairs, names, overwrites.
-#include "core/processimage.h"
-#include "core/stitch.h"
-#include "providers/registration.h"
+#include "image/pair.h"
+#include "quick/registration.h"
+#include "session/session.h"
 #include "support/testimages.h"
 
 #include <QDesktopServices>
@@ -47,6 +47,8 @@ private:
     QList<QUrl> m_images;
     QScopedPointer<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
+    // The engine's session.
+    Session *m_session = nullptr;
     QList<QUrl> m_opened;
 };
 
@@ -69,7 +71,7 @@ void TestApp::init()
     // Every test starts as on a first run: nothing remembered.
     QSettings().clear();
     m_engine.reset(new QQmlApplicationEngine);
-    registerWithEngine(m_engine.data());
+    m_session = registerWithEngine(m_engine.data());
     m_engine->load(QUrl("qrc:/main.qml"));
     QCOMPARE(m_engine->rootObjects().size(), 1);
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
@@ -214,13 +216,13 @@ void TestApp::wholeWorkflow()
     };
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
     // The hand-fixed box reached the file: it is not the crop of the detected box.
-    QVERIFY(samePixels(written(first), processImage(descriptors.at(0), false)));
-    QVERIFY(!samePixels(written(first), processImage(detected, false)));
+    QVERIFY(samePixels(written(first), m_session->store().render(descriptors.at(0))));
+    QVERIFY(!samePixels(written(first), m_session->store().render(detected)));
     // The earlier file was replaced.
-    QVERIFY(samePixels(written(first + 2), processImage(descriptors.at(2), false)));
-    QVERIFY(samePixels(
-        written(first + 3, first + 1),
-        joinPair(processImage(descriptors.at(3), false), processImage(descriptors.at(1), false))));
+    QVERIFY(samePixels(written(first + 2), m_session->store().render(descriptors.at(2))));
+    QVERIFY(samePixels(written(first + 3, first + 1),
+                       joinPair(m_session->store().render(descriptors.at(3)),
+                                m_session->store().render(descriptors.at(1)))));
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
 }
 

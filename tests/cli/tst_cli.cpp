@@ -1,7 +1,8 @@
 // Guards the command-line tool: pixels as the library's, exit codes, names, no overwrite.
-#include "core/imagestore.h"
-#include "core/processimage.h"
-#include "core/stitch.h"
+#include "image/decode.h"
+#include "image/detection.h"
+#include "image/framing.h"
+#include "image/pair.h"
 #include "support/testimages.h"
 
 #include <QProcess>

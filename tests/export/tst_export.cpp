@@ -1,6 +1,6 @@
 // Guards exports: failed writes reported, nothing partial on a full disk, pair joins.
-#include "core/export.h"
-#include "core/stitch.h"
+#include "image/export.h"
+#include "image/pair.h"
 #include "support/testimages.h"
 
 #include <QtTest>
@@ -19,6 +19,8 @@ private slots:
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
+    // Where exportImage() writes.
+    QString m_target;
     QStringList entries() const
     {
         return QDir(m_folder->path())
@@ -30,7 +32,7 @@ void TestExport::init()
 {
     m_folder.reset(new QTemporaryDir);
     QVERIFY(m_folder->isValid());
-    exportFolder = m_folder->path();
+    m_target = m_folder->path();
 }
 
 void TestExport::failures_data()
@@ -59,14 +61,14 @@ void TestExport::failures()
     QVERIFY(!writeFile(dir.filePath("file.txt"), "").isEmpty());
     const QStringList before = entries();
 
-    exportFolder = folder.isEmpty() ? folder : QDir::cleanPath(dir.filePath(folder));
-    QVERIFY(!exportImage(image, stem));
+    m_target = folder.isEmpty() ? folder : QDir::cleanPath(dir.filePath(folder));
+    QVERIFY(!exportImage(image, m_target, stem));
     QCOMPARE(entries(), before);
     QVERIFY(!QFileInfo::exists("/" + stem + ".png"));
 
     // The next export still works.
-    exportFolder = m_folder->path();
-    QVERIFY(exportImage(plainImage(2, 2, {5, 5, 5}), "next"));
+    m_target = m_folder->path();
+    QVERIFY(exportImage(plainImage(2, 2, {5, 5, 5}), m_target, "next"));
 }
 
 void TestExport::fullFileSystem()
@@ -78,12 +80,12 @@ void TestExport::fullFileSystem()
     QVERIFY(QDir().mkpath(small));
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", small}) != 0)
         QSKIP("cannot mount a small file system here (needs root)");
-    exportFolder = small;
+    m_target = small;
     cv::Mat noise(60, 60, CV_8UC3);
     cv::randu(noise, 0, 256);
-    const bool written = exportImage(noise, "0");
+    const bool written = exportImage(noise, m_target, "0");
     const QStringList left = QDir(small).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    const bool nextWritten = exportImage(plainImage(2, 2, {1, 2, 3}), "1");
+    const bool nextWritten = exportImage(plainImage(2, 2, {1, 2, 3}), m_target, "1");
     QProcess::execute("umount", {small});
     QVERIFY(!written);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(", "))); // nothing half-written, no temporary

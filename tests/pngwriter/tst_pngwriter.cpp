@@ -1,5 +1,5 @@
 // Guards the PNG writer: pixels read back exactly, files no larger than OpenCV's.
-#include "core/pngwriter.h"
+#include "image/pngwriter.h"
 #include "support/testimages.h"
 
 #include <QtTest>

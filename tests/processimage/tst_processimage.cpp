@@ -1,6 +1,7 @@
 // Guards the crop: box accuracy, grey weights, pixels against a naive crop, hand boxes.
-#include "core/imagestore.h"
-#include "core/processimage.h"
+#include "image/detection.h"
+#include "image/framing.h"
+#include "session/photostore.h"
 #include "support/testimages.h"
 
 #include <QtTest>
@@ -76,6 +77,9 @@ private slots:
     void handChosenBox();
     void cropDoubt_data();
     void cropDoubt();
+
+private:
+    PhotoStore m_store;
 };
 
 // Generated pictures: the detected box encloses the object closely, and the crop's pixels are
@@ -94,12 +98,12 @@ void TestProcessImage::detectedCrop()
         const int padding = std::uniform_int_distribution<int>(-30, 400)(random);
         const int maxWidth = std::uniform_int_distribution<int>(1, 600)(random);
         const QString descriptor = QStringLiteral("%1#crop=1&padding=%2&maxWidth=%3")
-                                       .arg(storeImage(picture.image))
+                                       .arg(m_store.addImage(picture.image))
                                        .arg(padding)
                                        .arg(maxWidth);
         QVERIFY2((box & picture.object) == picture.object && (box & outer) == box,
                  qPrintable(descriptor));
-        const cv::Mat result = processImage(descriptor, false);
+        const cv::Mat result = m_store.render(descriptor);
         QVERIFY2(samePixels(result, naiveCrop(picture.image, box, padding, maxWidth)),
                  qPrintable(descriptor));
         QVERIFY(result.empty() || result.isContinuous());
@@ -110,13 +114,12 @@ void TestProcessImage::greyUsesRgbWeights()
 {
     // Red 97 on blue 255 has the same brightness in RGB order (29) but not in BGR order (11 on
     // 76): only a conversion with swapped channels would find an object here.
-    const int index = storeImage(
+    const int index = m_store.addImage(
         objectImage({120, 90}, {30, 20, 50, 40}, cv::Vec3b(0, 0, 255), cv::Vec3b(97, 0, 0)));
-    QVERIFY(processImage(QString::number(index) + "#crop=1&padding=0&maxWidth=100", false).empty());
-    const int swapped = storeImage(
+    QVERIFY(m_store.render(QString::number(index) + "#crop=1&padding=0&maxWidth=100").empty());
+    const int swapped = m_store.addImage(
         objectImage({120, 90}, {30, 20, 50, 40}, cv::Vec3b(255, 0, 0), cv::Vec3b(0, 0, 97)));
-    QVERIFY(
-        !processImage(QString::number(swapped) + "#crop=1&padding=0&maxWidth=100", false).empty());
+    QVERIFY(!m_store.render(QString::number(swapped) + "#crop=1&padding=0&maxWidth=100").empty());
 }
 
 void TestProcessImage::handChosenBox_data()
@@ -145,12 +148,12 @@ void TestProcessImage::handChosenBox()
     QFETCH(cv::Rect, region);
     const cv::Mat photo =
         objectImage({400, 300}, {100, 80, 120, 90}, {20, 40, 60}, {240, 220, 200});
-    const int index = storeImage(photo);
+    const int index = m_store.addImage(photo);
     const QString base = QStringLiteral("%1#maxWidth=200&").arg(index);
-    const cv::Mat result = processImage(base + options, false);
+    const cv::Mat result = m_store.render(base + options);
     if (region.empty()) {
         // Ignored: exactly the crop of the detected box.
-        QVERIFY(samePixels(result, processImage(base + options.section("&box=", 0, 0), false)));
+        QVERIFY(samePixels(result, m_store.render(base + options.section("&box=", 0, 0))));
         return;
     }
     cv::Mat expected = photo(region).clone();

@@ -1,8 +1,8 @@
 // Guards previews: the export's region and aspect, nothing where the export is empty, async
 // answers.
-#include "core/processimage.h"
-#include "providers/cvimageprovider.h"
-#include "providers/cvstitchprovider.h"
+#include "quick/cvimageprovider.h"
+#include "quick/cvstitchprovider.h"
+#include "session/session.h"
 #include "support/testimages.h"
 
 #include <QQuickImageResponse>
@@ -18,8 +18,9 @@ private slots:
     void previewShowsTheExport();
 
 private:
-    CvImageProvider m_cv;
-    CvStitchProvider m_stitch;
+    Session m_session;
+    CvImageProvider m_cv{&m_session};
+    CvStitchProvider m_stitch{&m_session};
 };
 
 void TestProviders::previewShowsTheExport_data()
@@ -45,8 +46,8 @@ void TestProviders::previewShowsTheExport()
         photo = objectImage({3000, 2000}, {1700, 300, 900, 1200}, {40, 90, 160}, {230, 210, 30});
         cv::rectangle(photo, cv::Rect(1800, 500, 300, 300), cv::Scalar(10, 200, 10), cv::FILLED);
     }
-    const QString id = QString::number(storeImage(photo)) + options;
-    const cv::Mat exported = processImage(id, false);
+    const QString id = QString::number(m_session.store().addImage(photo)) + options;
+    const cv::Mat exported = m_session.store().render(id);
     const QImage shown = m_cv.requestPixmap(id, nullptr, QSize(200, 200))
                              .toImage()
                              .convertToFormat(QImage::Format_RGB888);

@@ -1,5 +1,5 @@
 // Guards the pages in Qt Quick Test; set-up: the application's type, providers and images.
-#include "providers/registration.h"
+#include "quick/registration.h"
 #include "support/testimages.h"
 
 #include <QQmlContext>

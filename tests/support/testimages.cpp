@@ -1,7 +1,5 @@
 #include "support/testimages.h"
 
-#include "core/imagestore.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,11 +19,6 @@ cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3
     cv::Mat image = plainImage(size.width, size.height, background);
     image(object).setTo(cv::Scalar(foreground[0], foreground[1], foreground[2]));
     return image;
-}
-
-int storeImage(const cv::Mat &rgb)
-{
-    return appendStoredImage(rgb.clone());
 }
 
 QByteArray encoded(const char *extension, const cv::Mat &fileOrder)

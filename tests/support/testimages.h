@@ -15,8 +15,6 @@ cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb);
 // A filled rectangle on a plain background.
 cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3b &background,
                     const cv::Vec3b &foreground);
-// Stores an RGB image and returns its index.
-int storeImage(const cv::Mat &rgb);
 // An image encoded as a file of the extension's format; the channels are in file order (BGR).
 QByteArray encoded(const char *extension, const cv::Mat &fileOrder);
 // Writes an RGB image to a file (the format follows the extension); returns the path.

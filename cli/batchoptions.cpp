@@ -1,0 +1,125 @@
+#include "cli/batchoptions.h"
+
+#include <QCommandLineParser>
+#include <QSet>
+#include <QThread>
+
+namespace {
+// A whole number at least minimum, or -1.
+int wholeNumber(const QString &text, int minimum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok && value >= minimum ? value : -1;
+}
+
+BatchCommand usageError(const QString &message)
+{
+    BatchCommand command;
+    command.exitCode = 2;
+    command.text = QStringLiteral("morvick2-cli: %1\nTry 'morvick2-cli --help'.\n").arg(message);
+    return command;
+}
+} // namespace
+
+BatchCommand parseBatchCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Crops photos to the object they show, joins pairs side by side and "
+                       "writes every single photo and every pair into a folder."));
+    const QCommandLineOption output(
+        {"o", "output"}, "Folder to write into; made (with parents) when missing.", "DIR");
+    const QCommandLineOption crop({"c", "crop"}, "Crop every photo to its object.");
+    const QCommandLineOption padding({"p", "padding"},
+                                     "Margin around the object in pixels (default 50).", "N", "50");
+    const QCommandLineOption width({"w", "width"},
+                                   "Width of a cropped photo in pixels (default 400).", "N", "400");
+    const QCommandLineOption pair("pair",
+                                  "Join inputs A and B side by side (0-based positions in the "
+                                  "FILE list, A on the left); repeatable; a photo in a pair is "
+                                  "not written alone.",
+                                  "A:B");
+    const QCommandLineOption names("names",
+                                   "index (default): \"3.png\", pairs \"0_3.png\"; original: the "
+                                   "input's file name without extension, pairs \"left+right\", a "
+                                   "name already used in this run gets \"-2\", \"-3\", ...",
+                                   "index|original", "index");
+    const QCommandLineOption format("format", "png, jpg or webp (default png).", "png|jpg|webp",
+                                    "png");
+    const QCommandLineOption quality("quality", "1..100 for jpg and webp (default 90).", "Q", "90");
+    const QCommandLineOption jobs({"j", "jobs"}, "Worker threads (default: the number of cores).",
+                                  "N", QString::number(QThread::idealThreadCount()));
+    const QCommandLineOption force({"f", "force"}, "Replace files that already exist.");
+    const QCommandLineOption quiet({"q", "quiet"}, "No progress.");
+    parser.addOptions(
+        {output, crop, padding, width, pair, names, format, quality, jobs, force, quiet});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photos to process."),
+                                 QStringLiteral("FILE..."));
+
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    BatchCommand command;
+    if (parser.isSet(help)) {
+        command.text = parser.helpText();
+        return command;
+    }
+    if (parser.isSet(version)) {
+        command.text = QStringLiteral("morvick2-cli %1\n").arg(QStringLiteral(MORVICK2_VERSION));
+        return command;
+    }
+
+    BatchOptions &options = command.options;
+    options.output = parser.value(output);
+    options.inputs = parser.positionalArguments();
+    if (options.output.isEmpty())
+        return usageError(QStringLiteral("no output folder (-o DIR)"));
+    if (options.inputs.isEmpty())
+        return usageError(QStringLiteral("no input files"));
+    options.image.crop = parser.isSet(crop);
+    options.image.padding = wholeNumber(parser.value(padding), 0);
+    options.image.maxWidth = wholeNumber(parser.value(width), 1);
+    options.jobs = wholeNumber(parser.value(jobs), 1);
+    options.format.quality = wholeNumber(parser.value(quality), 1);
+    if (options.image.padding < 0)
+        return usageError(QStringLiteral("--padding takes a whole number of pixels"));
+    if (options.image.maxWidth < 0)
+        return usageError(QStringLiteral("--width takes a positive whole number of pixels"));
+    if (options.jobs < 0)
+        return usageError(QStringLiteral("--jobs takes a positive whole number"));
+    if (options.format.quality < 0 || options.format.quality > 100)
+        return usageError(QStringLiteral("--quality takes a whole number from 1 to 100"));
+    if (!parseExportFormat(parser.value(format), &options.format))
+        return usageError(
+            QStringLiteral("unknown format '%1' (png, jpg, webp)").arg(parser.value(format)));
+    const QString naming = parser.value(names);
+    if (naming != QLatin1String("index") && naming != QLatin1String("original"))
+        return usageError(QStringLiteral("--names takes index or original"));
+    options.originalNames = naming == QLatin1String("original");
+    options.force = parser.isSet(force);
+    options.quiet = parser.isSet(quiet);
+
+    QSet<int> paired;
+    for (const QString &text : parser.values(pair)) {
+        const QStringList sides = text.split(QLatin1Char(':'));
+        const int left = sides.size() == 2 ? wholeNumber(sides.at(0), 0) : -1;
+        const int right = sides.size() == 2 ? wholeNumber(sides.at(1), 0) : -1;
+        if (left < 0 || right < 0 || left >= options.inputs.size() ||
+            right >= options.inputs.size())
+            return usageError(QStringLiteral("--pair %1: not two positions of the %2 inputs")
+                                  .arg(text)
+                                  .arg(options.inputs.size()));
+        if (left == right)
+            return usageError(
+                QStringLiteral("--pair %1: a photo cannot pair with itself").arg(text));
+        if (paired.contains(left) || paired.contains(right))
+            return usageError(
+                QStringLiteral("--pair %1: a photo can be in one pair only").arg(text));
+        paired << left << right;
+        options.pairs.append({left, right});
+    }
+    command.run = true;
+    return command;
+}

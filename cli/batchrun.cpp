@@ -1,0 +1,159 @@
+#include "cli/batchrun.h"
+
+#include "image/decode.h"
+#include "image/detection.h"
+#include "image/exportnames.h"
+#include "image/framing.h"
+#include "image/pair.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include <mutex>
+
+namespace {
+struct Output
+{
+    QVector<int> inputs;
+    QString stem;
+};
+
+QVector<Output> plan(const BatchOptions &options)
+{
+    QVector<bool> paired(options.inputs.size(), false);
+    for (const BatchOptions::Pair &pair : options.pairs)
+        paired[pair.left] = paired[pair.right] = true;
+    QVector<QVector<int>> photos;
+    for (int i = 0; i < options.inputs.size(); ++i)
+        if (!paired.at(i))
+            photos.append(QVector<int>{i});
+    for (const BatchOptions::Pair &pair : options.pairs)
+        photos.append(QVector<int>{pair.left, pair.right});
+    const QStringList stems = exportStems(photos, options.originalNames,
+                                          [&options](int i) { return options.inputs.at(i); });
+    QVector<Output> outputs;
+    for (int k = 0; k < photos.size(); ++k)
+        outputs.append({photos.at(k), stems.at(k)});
+    return outputs;
+}
+
+// Messages and progress from the workers, one line at a time.
+class Reporter
+{
+public:
+    Reporter(std::FILE *messages, bool terminal, bool quiet, int photos)
+        : m_messages(messages), m_terminal(terminal), m_quiet(quiet), m_photos(photos)
+    {
+        m_clock.start();
+    }
+
+    void message(const QString &text)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        // A progress line being redrawn is ended first.
+        if (m_terminal && m_progressShown)
+            std::fputc('\n', m_messages);
+        m_progressShown = false;
+        std::fprintf(m_messages, "morvick2-cli: %s\n", qPrintable(text));
+        std::fflush(m_messages);
+    }
+
+    void done(int photos)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_done += photos;
+        if (m_quiet)
+            return;
+        const double elapsed = m_clock.elapsed() / 1000.0;
+        const double left = m_done > 0 ? elapsed / m_done * (m_photos - m_done) : 0.0;
+        std::fprintf(m_messages, "%s%d/%d photos, %.1f s left%s", m_terminal ? "\r\033[K" : "",
+                     m_done, m_photos, left, m_terminal ? "" : "\n");
+        if (m_terminal && m_done == m_photos)
+            std::fputc('\n', m_messages);
+        m_progressShown = m_terminal && m_done < m_photos;
+        std::fflush(m_messages);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::FILE *m_messages;
+    bool m_terminal;
+    bool m_quiet;
+    int m_photos;
+    int m_done = 0;
+    bool m_progressShown = false;
+    QElapsedTimer m_clock;
+};
+} // namespace
+
+int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
+{
+    Reporter reporter(messages, terminal, options.quiet, int(options.inputs.size()));
+    const QVector<Output> outputs = plan(options);
+    const QDir folder(options.output);
+    const QString extension = QLatin1Char('.') + options.format.extension();
+    if (!QDir().mkpath(options.output) || !QFileInfo(options.output).isDir()) {
+        reporter.message(QStringLiteral("cannot make the folder %1").arg(options.output));
+        return 1;
+    }
+    if (!options.force) {
+        QStringList existing;
+        for (const Output &output : outputs)
+            if (QFileInfo::exists(folder.filePath(output.stem + extension)))
+                existing << output.stem + extension;
+        if (!existing.isEmpty()) {
+            reporter.message(QStringLiteral("nothing written: %1 already in %2 (--force "
+                                            "replaces them):\n  %3")
+                                 .arg(existing.size() == 1
+                                          ? QStringLiteral("1 file is")
+                                          : QStringLiteral("%1 files are").arg(existing.size()))
+                                 .arg(options.output, existing.join(QStringLiteral("\n  "))));
+            return 1;
+        }
+    }
+
+    std::mutex failedMutex;
+    bool failed = false;
+    QThreadPool pool;
+    pool.setMaxThreadCount(options.jobs);
+    for (const Output &output : outputs) {
+        pool.start([&, output] {
+            std::vector<cv::Mat> halves;
+            bool readable = true;
+            for (const int input : output.inputs) {
+                QString why;
+                const cv::Mat photo = readImageFile(options.inputs.at(input), &why);
+                if (photo.empty()) {
+                    reporter.message(
+                        QStringLiteral("cannot read %1%2")
+                            .arg(options.inputs.at(input), why.isEmpty() ? QString() : ": " + why));
+                    readable = false;
+                    continue;
+                }
+                const cv::Rect box = options.image.crop
+                                         ? cropBox(options.image, photo.size(),
+                                                   [&photo] { return detectObjectBox(photo); })
+                                         : cv::Rect();
+                halves.push_back(processPhoto(photo, options.image, box));
+            }
+            bool written = false;
+            if (readable) {
+                const cv::Mat image =
+                    halves.size() == 1 ? halves.front() : joinPair(halves.at(0), halves.at(1));
+                written = exportImage(image, options.output, output.stem, options.format);
+                if (!written)
+                    reporter.message(QStringLiteral("cannot write %1")
+                                         .arg(folder.filePath(output.stem + extension)));
+            }
+            if (!written) {
+                const std::lock_guard<std::mutex> lock(failedMutex);
+                failed = true;
+            }
+            reporter.done(int(output.inputs.size()));
+        });
+    }
+    pool.waitForDone();
+    return failed ? 1 : 0;
+}

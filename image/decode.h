@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <opencv2/core.hpp>
+
+// Photos of more pixels are refused from their header, before any pixel is decoded.
+constexpr qint64 maxPhotoPixels = 250'000'000;
+
+// The longest side of a photo's reduced copy: enough for a 200-pixel tile cut from a third of
+// the photo, small enough for a hundred photos in a few hundred megabytes.
+constexpr int previewSide = 800;
+
+// The bytes of a regular file, or empty ones when it is not one (a folder, a device, a pipe, a
+// dangling link or a link loop) or cannot be read.
+QByteArray readPhotoFile(const QString &path);
+// A file's bytes decoded as 8-bit RGB, upright by its orientation tag, or an empty image when
+// they cannot be decoded, are a DICOM file or declare more than maxPhotoPixels. why, when given,
+// receives the reason in a few words when it is not "could not be read".
+cv::Mat decodeImage(const QByteArray &bytes, QString *why = nullptr);
+// The two above in one.
+cv::Mat readImageFile(const QString &path, QString *why = nullptr);
+
+// The image itself when no side is longer than previewSide, otherwise shrunk by the smallest
+// whole factor that makes it so. Empty when memory runs out.
+cv::Mat reducedCopy(const cv::Mat &image);

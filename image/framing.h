@@ -1,0 +1,35 @@
+#pragma once
+
+#include "image/imageoptions.h"
+
+#include <opencv2/core.hpp>
+
+#include <functional>
+
+// Results of more pixels than OpenCV's own decoder accepts are refused, not allocated.
+constexpr double maxImagePixels = double(1 << 30);
+
+// Where a processed image comes from and how large it is: the region of the stored image it
+// shows and the size that region is scaled to. Both empty when the options yield no picture.
+struct Framing
+{
+    cv::Rect region;
+    cv::Size size;
+};
+// The box a crop is cut around: the one chosen by hand, clipped to the photo, or, when there is
+// none or nothing of it lies on the photo, the detected one (asked of detected only then).
+cv::Rect cropBox(const ImageOptions &options, const cv::Size &imageSize,
+                 const std::function<cv::Rect()> &detected);
+
+// The framing of a photo of imageSize whose object box is objectBox.
+Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
+                   const cv::Rect &objectBox);
+
+// A decoded photo processed with options (the index is unused): a copy of the photo itself, or
+// the framing of its objectBox scaled. A fresh, gapless buffer, or empty when there is no picture.
+cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox);
+
+// The box grown by padding on every side and clipped to the image; empty when nothing is left.
+cv::Rect paddedRegion(const cv::Rect &box, int padding, const cv::Size &imageSize);
+// The height of a cut-out scaled to maxWidth wide, or 0 when it cannot be scaled.
+int scaledHeight(const cv::Size &cutOut, int maxWidth);

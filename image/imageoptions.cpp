@@ -1,0 +1,89 @@
+#include "image/imageoptions.h"
+
+namespace {
+enum OptionKey { CropKey, PaddingKey, MaxWidthKey, BoxKey };
+
+const QString urlPrefix = QStringLiteral("image://cv/");
+} // namespace
+
+const QStringList optionKeys = {QStringLiteral("crop"), QStringLiteral("padding"),
+                                QStringLiteral("maxWidth"), QStringLiteral("box")};
+
+cv::Rect parseBox(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return {};
+    int numbers[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        numbers[i] = parts.at(i).toInt(&ok, 10);
+        if (!ok)
+            return {};
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0)
+        return {};
+    return cv::Rect(numbers[0], numbers[1], numbers[2], numbers[3]);
+}
+
+QString boxText(const cv::Rect &box)
+{
+    if (box.empty())
+        return {};
+    return QStringLiteral("%1,%2,%3,%4").arg(box.x).arg(box.y).arg(box.width).arg(box.height);
+}
+
+ImageOptions parseOptions(const QString &descriptor)
+{
+    ImageOptions options;
+    // Only the text between the first and the second '#' holds options.
+    const QStringList parts = descriptor.split(QLatin1Char('#'));
+    options.index = parts.first().toInt(nullptr, 10);
+    if (parts.size() < 2)
+        return options;
+
+    for (const QString &item : parts.at(1).split(QLatin1Char('&'))) {
+        const QStringList pieces = item.split(QLatin1Char('='));
+        // A key without "=" has no value: its field keeps what it had.
+        if (pieces.size() < 2)
+            continue;
+        const QString &value = pieces.at(1);
+        switch (optionKeys.indexOf(pieces.first())) {
+        case CropKey:
+            options.crop = value == QLatin1String("1");
+            break;
+        case PaddingKey:
+            options.padding = value.toInt(nullptr, 10);
+            break;
+        case MaxWidthKey:
+            options.maxWidth = value.toInt(nullptr, 10);
+            break;
+        case BoxKey:
+            options.box = parseBox(value);
+            break;
+        default:
+            break;
+        }
+    }
+    return options;
+}
+
+QString descriptorText(const ImageOptions &options)
+{
+    const QString text = QStringLiteral("%1#crop=%2&padding=%3&maxWidth=%4")
+                             .arg(options.index)
+                             .arg(options.crop ? 1 : 0)
+                             .arg(options.padding)
+                             .arg(options.maxWidth);
+    return options.box.empty() ? text : text + QStringLiteral("&box=") + boxText(options.box);
+}
+
+QString imageUrl(int index)
+{
+    return urlPrefix + QString::number(index);
+}
+
+QString descriptorOfUrl(const QString &url)
+{
+    return url.startsWith(urlPrefix) ? url.mid(urlPrefix.size()) : url;
+}

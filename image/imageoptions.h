@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <opencv2/core/types.hpp>
+
+// What an image request descriptor ("3#crop=1&padding=50&maxWidth=400") asks for.
+struct ImageOptions
+{
+    int index = 0;
+    bool crop = false;
+    int padding = 0;
+    int maxWidth = 400;
+    // A box chosen by hand ("box=x,y,w,h" in stored-image pixels) that stands for the detected
+    // object box; empty when none was given or it did not parse or has no area.
+    cv::Rect box;
+};
+
+// The recognised option keys; a key's position in this list is the code the parser dispatches on.
+extern const QStringList optionKeys;
+
+// Never fails: unreadable numbers become 0, unknown keys and empty items are skipped.
+ImageOptions parseOptions(const QString &descriptor);
+// The descriptor of options: "3#crop=1&padding=50&maxWidth=400", then "&box=x,y,w,h" when a box
+// was chosen by hand. parseOptions gives the options back.
+QString descriptorText(const ImageOptions &options);
+
+// "x,y,w,h": four whole numbers, the width and height positive; an empty box otherwise.
+cv::Rect parseBox(const QString &text);
+// A box as "x,y,w,h"; an empty text for an empty box.
+QString boxText(const cv::Rect &box);
+
+// A photo's image URL, "image://cv/3", which the provider "cv" serves.
+QString imageUrl(int index);
+// The descriptor an image URL or a source ("image://cv/3#crop=1...") carries; a text without
+// the prefix is taken as a descriptor already.
+QString descriptorOfUrl(const QString &url);

@@ -1,0 +1,51 @@
+#include "image/photofiles.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QUrl>
+
+#include <algorithm>
+
+QString localPathFromUrl(const QVariant &url)
+{
+    const QUrl parsed = url.userType() == QMetaType::QUrl ? url.toUrl() : QUrl(url.toString());
+    return parsed.isLocalFile() ? parsed.toLocalFile() : QString();
+}
+
+QStringList importPaths(const QVariantList &urls)
+{
+    // The extensions of the formats OpenCV reads.
+    static const QStringList imageFilters = {
+        "*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.tif", "*.tiff",
+        "*.bmp", "*.dib",  "*.jp2", "*.pbm", "*.pgm",  "*.ppm", "*.pnm",
+        "*.pxm", "*.pfm",  "*.sr",  "*.ras", "*.exr",  "*.hdr", "*.pic"};
+    // Numbers compare by value in every locale: the C locale's collation knows no numbers, so
+    // English collation stands in for it.
+    const QLocale locale =
+        QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+
+    QStringList paths;
+    for (const QVariant &url : urls) {
+        const QString path = localPathFromUrl(url);
+        if (path.isEmpty()) {
+            paths << url.toString();
+            continue;
+        }
+        if (!QFileInfo(path).isDir()) {
+            paths << path;
+            continue;
+        }
+        QDir folder(path);
+        QStringList names =
+            folder.entryList(imageFilters, QDir::Files | QDir::Readable, QDir::NoSort);
+        std::sort(names.begin(), names.end(), collator);
+        for (const QString &name : names)
+            paths << folder.filePath(name);
+    }
+    return paths;
+}

@@ -1,0 +1,152 @@
+#include "image/pngwriter.h"
+
+#include <opencv2/core/utility.hpp>
+#include <zlib.h>
+
+#include <atomic>
+#include <cstring>
+
+namespace {
+constexpr uchar subFilter = 1;
+// About this many filtered bytes make one piece: small enough to share the work evenly and stay
+// in the cache, large enough that restarting the compression costs next to nothing.
+constexpr size_t pieceBytes = size_t(1) << 20;
+
+void putBigEndian(std::vector<uchar> &out, uint32_t value)
+{
+    const uchar bytes[4] = {uchar(value >> 24), uchar(value >> 16), uchar(value >> 8),
+                            uchar(value)};
+    out.insert(out.end(), bytes, bytes + 4);
+}
+
+void putChunk(std::vector<uchar> &out, const char type[4], const uchar *data, size_t size)
+{
+    putBigEndian(out, uint32_t(size));
+    const size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data, data + size);
+    putBigEndian(out, uint32_t(crc32(0, out.data() + start, uInt(size + 4))));
+}
+
+// Rows first to last as PNG stores them: a filter byte, then every byte minus the one three to
+// its left.
+void filterRows(const cv::Mat &rgb, int first, int last, std::vector<uchar> *out)
+{
+    const size_t rowBytes = size_t(rgb.cols) * 3;
+    out->resize((rowBytes + 1) * size_t(last - first));
+    uchar *at = out->data();
+    for (int y = first; y < last; ++y, at += rowBytes + 1) {
+        const uchar *in = rgb.ptr<uchar>(y);
+        at[0] = subFilter;
+        std::memcpy(at + 1, in, 3);
+        for (size_t x = 3; x < rowBytes; ++x)
+            at[1 + x] = uchar(in[x] - in[x - 3]);
+    }
+}
+
+// One piece of a raw deflate stream. Pieces but the last end with a sync flush: an empty stored
+// block that leaves the stream byte-aligned and open, so that pieces compressed apart simply
+// follow each other.
+bool deflatePiece(const std::vector<uchar> &data, bool last, std::vector<uchar> *out)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, 1, Z_DEFLATED, -15, 8, Z_RLE) != Z_OK)
+        return false;
+    out->resize(deflateBound(&stream, uLong(data.size())) + 16);
+    stream.next_in = const_cast<uchar *>(data.data());
+    stream.avail_in = uInt(data.size());
+    stream.next_out = out->data();
+    stream.avail_out = uInt(out->size());
+    const int result = deflate(&stream, last ? Z_FINISH : Z_SYNC_FLUSH);
+    const bool ok = last ? result == Z_STREAM_END : result == Z_OK && stream.avail_in == 0;
+    out->resize(out->size() - stream.avail_out);
+    deflateEnd(&stream);
+    return ok;
+}
+
+// A run of bytes of the zlib stream with the CRC of its bytes, so that the CRC of a chunk made
+// of several runs is combined rather than computed again over all of them.
+struct Piece
+{
+    std::vector<uchar> deflated;
+    uLong crc = 0;
+    // The checksum and length of the filtered rows it compresses.
+    uLong adler = 0;
+    size_t length = 0;
+};
+
+Piece bytePiece(std::vector<uchar> bytes)
+{
+    Piece piece;
+    piece.crc = crc32(0, bytes.data(), uInt(bytes.size()));
+    piece.deflated = std::move(bytes);
+    return piece;
+}
+} // namespace
+
+std::vector<uchar> encodePng(const cv::Mat &rgb)
+{
+    if (rgb.empty() || rgb.type() != CV_8UC3)
+        return {};
+    const size_t rowBytes = size_t(rgb.cols) * 3 + 1;
+    const int rowsPerPiece = int(std::max<size_t>(1, pieceBytes / rowBytes));
+    const int pieceCount = (rgb.rows + rowsPerPiece - 1) / rowsPerPiece;
+    std::vector<Piece> pieces{size_t(pieceCount)};
+    std::atomic<bool> ok{true};
+    cv::parallel_for_(cv::Range(0, pieceCount), [&](const cv::Range &range) {
+        std::vector<uchar> rows;
+        for (int i = range.start; i < range.end; ++i) {
+            filterRows(rgb, i * rowsPerPiece, std::min(rgb.rows, (i + 1) * rowsPerPiece), &rows);
+            Piece &piece = pieces[size_t(i)];
+            piece.adler = adler32(1, rows.data(), uInt(rows.size()));
+            piece.length = rows.size();
+            if (!deflatePiece(rows, i == pieceCount - 1, &piece.deflated))
+                ok = false;
+            piece.crc = crc32(0, piece.deflated.data(), uInt(piece.deflated.size()));
+        }
+    });
+    if (!ok)
+        return {};
+
+    // The zlib wrapping: a header for a 32 KiB window, the pieces, the checksum of all rows.
+    uLong adler = pieces.front().adler;
+    for (size_t i = 1; i < pieces.size(); ++i)
+        adler = adler32_combine(adler, pieces[i].adler, z_off_t(pieces[i].length));
+    std::vector<uchar> trailer;
+    putBigEndian(trailer, uint32_t(adler));
+    pieces.insert(pieces.begin(), bytePiece({0x78, 0x01}));
+    pieces.push_back(bytePiece(std::move(trailer)));
+
+    static const uchar signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    std::vector<uchar> png(signature, signature + 8);
+    std::vector<uchar> header;
+    putBigEndian(header, uint32_t(rgb.cols));
+    putBigEndian(header, uint32_t(rgb.rows));
+    // 8 bits per sample, RGB, deflate, adaptive filtering, no interlace.
+    header.insert(header.end(), {8, 2, 0, 0, 0});
+    putChunk(png, "IHDR", header.data(), header.size());
+    // The pieces, copied once into chunks of at most 1 GiB (a chunk holds less than 2 GiB).
+    constexpr size_t maxChunk = size_t(1) << 30;
+    size_t total = 0;
+    for (const Piece &piece : pieces)
+        total += piece.deflated.size();
+    png.reserve(png.size() + total + 12 * (total / maxChunk + 2));
+    for (size_t first = 0; first < pieces.size();) {
+        size_t last = first, size = 0;
+        while (last < pieces.size() &&
+               (last == first || size + pieces[last].deflated.size() <= maxChunk))
+            size += pieces[last++].deflated.size();
+        putBigEndian(png, uint32_t(size));
+        static const uchar idat[4] = {'I', 'D', 'A', 'T'};
+        png.insert(png.end(), idat, idat + 4);
+        uLong crc = crc32(0, idat, 4);
+        for (size_t i = first; i < last; ++i) {
+            png.insert(png.end(), pieces[i].deflated.begin(), pieces[i].deflated.end());
+            crc = crc32_combine(crc, pieces[i].crc, z_off_t(pieces[i].deflated.size()));
+        }
+        putBigEndian(png, uint32_t(crc));
+        first = last;
+    }
+    putChunk(png, "IEND", nullptr, 0);
+    return png;
+}

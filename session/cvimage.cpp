@@ -1,0 +1,77 @@
+#include "session/cvimage.h"
+
+#include "session/session.h"
+
+#include <QQmlEngine>
+
+CvImage::CvImage(QObject *parent) : QObject(parent), m_own(std::make_unique<Session>())
+{
+    show(m_own.get());
+}
+
+CvImage::~CvImage() = default;
+
+void CvImage::classBegin()
+{
+    // The properties are read only after this: the pages never see the session of our own.
+    QQmlEngine *engine = qmlEngine(this);
+    Session *shared =
+        engine ? engine->findChild<Session *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!shared)
+        return;
+    disconnect(m_session->photos(), nullptr, this, nullptr);
+    show(shared);
+    m_own.reset();
+}
+
+void CvImage::show(Session *session)
+{
+    m_session = session;
+    connect(session->photos(), &PhotoList::countChanged, this, &CvImage::imageArrayChanged);
+}
+
+QVariantList CvImage::imageArray() const
+{
+    return m_session->photos()->imageUrls();
+}
+
+PhotoList *CvImage::photos() const
+{
+    return m_session->photos();
+}
+
+ImportJob *CvImage::importer() const
+{
+    return m_session->importer();
+}
+
+ExportJob *CvImage::exporter() const
+{
+    return m_session->exporter();
+}
+
+void CvImage::addImage(const QVariant &image)
+{
+    m_session->addImage(image);
+}
+
+void CvImage::importUrls(const QVariant &urls)
+{
+    m_session->importUrls(urls);
+}
+
+void CvImage::setExportFolder(const QVariant &folder)
+{
+    m_session->setExportFolder(folder);
+}
+
+bool CvImage::save(const QVariant &uri)
+{
+    return m_session->save(uri.toString());
+}
+
+bool CvImage::saveStitched(const QVariant &uris)
+{
+    const QStringList descriptors = uris.toStringList();
+    return descriptors.size() >= 2 && m_session->saveStitched(descriptors.at(0), descriptors.at(1));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "session/exportjob.h"
+#include "session/importjob.h"
+#include "session/photolist.h"
+
+#include <QObject>
+#include <QQmlParserStatus>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+
+class Session;
+
+// The one native object the QML pages talk to: the face of a session. It imports photos, lists
+// them as image URLs ("image://cv/<index>") and exports single images and pairs. Inside an engine
+// set up for it (registerWithEngine) it shows the engine's session, which the image providers
+// serve; elsewhere it keeps a session of its own.
+class CvImage : public QObject, public QQmlParserStatus
+{
+    Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
+    Q_PROPERTY(QVariantList imageArray READ imageArray NOTIFY imageArrayChanged)
+    Q_PROPERTY(PhotoList *photos READ photos CONSTANT)
+    Q_PROPERTY(ImportJob *importer READ importer CONSTANT)
+    Q_PROPERTY(ExportJob *exporter READ exporter CONSTANT)
+
+public:
+    explicit CvImage(QObject *parent = nullptr);
+    ~CvImage() override;
+
+    // The image URLs of the session's photos, in order.
+    QVariantList imageArray() const;
+    PhotoList *photos() const;
+    ImportJob *importer() const;
+    ExportJob *exporter() const;
+    Session *session() const { return m_session; }
+
+    // Decodes one file and returns once it is listed or refused. A file that cannot be decoded
+    // is skipped: nothing is listed and nothing is signalled.
+    Q_INVOKABLE void addImage(const QVariant &image);
+    // Imports file and folder URLs (a list of URLs or texts) in the background; the photos are
+    // listed in this order as they are decoded.
+    Q_INVOKABLE void importUrls(const QVariant &urls);
+    // Takes a path as it is, or a folder URL as its local path.
+    Q_INVOKABLE void setExportFolder(const QVariant &folder);
+    // Exports one descriptor's image; returns whether its file was written.
+    Q_INVOKABLE bool save(const QVariant &uri);
+    // Exports a pair of descriptors as one image; returns whether its file was written.
+    Q_INVOKABLE bool saveStitched(const QVariant &uris);
+
+    void classBegin() override;
+    void componentComplete() override {}
+
+signals:
+    void imageArrayChanged();
+
+private:
+    void show(Session *session);
+
+    std::unique_ptr<Session> m_own;
+    Session *m_session = nullptr;
+};

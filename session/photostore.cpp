@@ -1,0 +1,191 @@
+#include "session/photostore.h"
+
+#include "image/decode.h"
+#include "image/detection.h"
+#include "image/failsafe.h"
+#include "image/framing.h"
+#include "image/imageoptions.h"
+#include "image/pair.h"
+#include "image/pngwriter.h"
+
+struct PhotoStore::Entry
+{
+    QByteArray file;
+    cv::Mat preview;
+    cv::Size size;
+    std::once_flag detected;
+    cv::Rect box;
+    // One decode of a photo at a time: a second caller waits and finds it in the cache.
+    std::mutex decoding;
+};
+
+namespace {
+int kibibytes(qint64 bytes)
+{
+    return int(std::min<qint64>((bytes + 1023) / 1024, std::numeric_limits<int>::max()));
+}
+
+qint64 imageBytes(const cv::Mat &image)
+{
+    return qint64(image.total()) * qint64(image.elemSize());
+}
+} // namespace
+
+PhotoStore::PhotoStore(qint64 budgetBytes)
+{
+    setBudget(budgetBytes);
+}
+
+int PhotoStore::add(const QByteArray &file, const cv::Mat &image, const cv::Mat &preview)
+{
+    auto entry = std::make_shared<Entry>();
+    entry->file = file;
+    entry->preview = preview;
+    entry->size = image.size();
+    int index = 0;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        index = int(m_entries.size());
+        m_entries.push_back(entry);
+        m_keptBytes += file.size() + imageBytes(preview);
+    }
+    cache(index, image);
+    return index;
+}
+
+int PhotoStore::addImage(const cv::Mat &rgb)
+{
+    if (rgb.empty() || rgb.type() != CV_8UC3)
+        return -1;
+    const std::vector<uchar> png = encodePng(rgb);
+    const cv::Mat preview = reducedCopy(rgb);
+    if (png.empty() || preview.empty())
+        return -1;
+    const QByteArray file(reinterpret_cast<const char *>(png.data()), int(png.size()));
+    // The preview must not share the caller's pixels, which it may change afterwards.
+    return add(file, rgb.clone(), preview.data == rgb.data ? preview.clone() : preview);
+}
+
+void PhotoStore::remove(int index)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    if (index < 0 || size_t(index) >= m_entries.size() || !m_entries[size_t(index)])
+        return;
+    const Entry &entry = *m_entries[size_t(index)];
+    m_keptBytes -= entry.file.size() + imageBytes(entry.preview);
+    m_entries[size_t(index)].reset();
+    m_cache.remove(index);
+}
+
+std::shared_ptr<PhotoStore::Entry> PhotoStore::entry(int index) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    if (index < 0 || size_t(index) >= m_entries.size())
+        return {};
+    return m_entries[size_t(index)];
+}
+
+void PhotoStore::cache(int index, const cv::Mat &image)
+{
+    if (image.empty())
+        return;
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    // A photo removed while it was decoded is not brought back.
+    if (!m_entries[size_t(index)])
+        return;
+    // An image larger than the whole budget is not kept (QCache deletes the copy it was given).
+    m_cache.insert(index, new cv::Mat(image), kibibytes(imageBytes(image)));
+}
+
+cv::Mat PhotoStore::image(int index)
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    if (!found)
+        return {};
+    const auto cached = [this, index]() -> cv::Mat {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const cv::Mat *hit = m_cache.object(index);
+        return hit ? *hit : cv::Mat();
+    };
+    if (cv::Mat hit = cached(); !hit.empty())
+        return hit;
+    const std::lock_guard<std::mutex> decoding(found->decoding);
+    if (cv::Mat hit = cached(); !hit.empty())
+        return hit;
+    const cv::Mat decoded = decodeImage(found->file);
+    cache(index, decoded);
+    return decoded;
+}
+
+cv::Mat PhotoStore::preview(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? found->preview : cv::Mat();
+}
+
+cv::Size PhotoStore::size(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? found->size : cv::Size();
+}
+
+cv::Rect PhotoStore::objectBox(int index)
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? detectedBox(index, *found, cv::Mat()) : cv::Rect();
+}
+
+cv::Rect PhotoStore::detectedBox(int index, Entry &entry, const cv::Mat &image)
+{
+    std::call_once(entry.detected, [&] {
+        const cv::Mat full = image.empty() ? this->image(index) : image;
+        entry.box = orEmpty([&full] { return detectObjectBox(full); });
+    });
+    return entry.box;
+}
+
+cv::Mat PhotoStore::render(const QString &descriptor)
+{
+    const ImageOptions options = parseOptions(descriptor);
+    const std::shared_ptr<Entry> found = entry(options.index);
+    if (!found)
+        return {};
+    const cv::Mat source = image(options.index);
+    if (source.empty())
+        return {};
+    const auto detected = [&] { return detectedBox(options.index, *found, source); };
+    return processPhoto(source, options,
+                        options.crop ? cropBox(options, source.size(), detected) : cv::Rect());
+}
+
+cv::Mat PhotoStore::renderPair(const QString &left, const QString &right)
+{
+    // The left half is rendered before the right one is decoded: a worker holds one full-size
+    // photo at a time.
+    const cv::Mat leftHalf = render(left);
+    return leftHalf.empty() ? cv::Mat() : joinPair(leftHalf, render(right));
+}
+
+void PhotoStore::setBudget(qint64 bytes)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_cache.setMaxCost(kibibytes(std::max<qint64>(bytes, 0)));
+}
+
+qint64 PhotoStore::budget() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return qint64(m_cache.maxCost()) * 1024;
+}
+
+qint64 PhotoStore::cachedBytes() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return qint64(m_cache.totalCost()) * 1024;
+}
+
+qint64 PhotoStore::keptBytes() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_keptBytes;
+}

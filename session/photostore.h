@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCache>
+#include <QString>
+#include <opencv2/core.hpp>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// The photos of a session. Each keeps, for as long as it is in the session, its file's bytes as
+// read at import (so that a file changed or deleted since still exports its own pixels), its
+// reduced copy for previews, its size and, once found, its object box. Full-size images live in
+// a cache of a byte budget, least recently used first out; a miss decodes the kept bytes again.
+// An image handed out survives its eviction for as long as its holder keeps it. Indices are
+// handed out in order and never reused. Safe to use from any thread.
+class PhotoStore
+{
+public:
+    // Two 24-megapixel photos: what two workers hold at once, the rest of the memory left to the
+    // files' bytes and the reduced copies, which grow with the session.
+    static constexpr qint64 defaultBudget = qint64(160) << 20;
+
+    explicit PhotoStore(qint64 budgetBytes = defaultBudget);
+
+    // A decoded photo with the bytes it was decoded from and its reduced copy: its index.
+    int add(const QByteArray &file, const cv::Mat &image, const cv::Mat &preview);
+    // An image made in memory, kept as a lossless file of itself: its index, or -1 when it is
+    // empty or not 8-bit RGB.
+    int addImage(const cv::Mat &rgb);
+    // Frees everything the photo holds; its index names nothing from now on.
+    void remove(int index);
+
+    // The full-size image, from the cache or decoded again; empty for an index that names no
+    // photo.
+    cv::Mat image(int index);
+    cv::Mat preview(int index) const;
+    cv::Size size(int index) const;
+    // The bounding box of the photo's object at full resolution, found once per photo, on the
+    // first call (a concurrent caller waits for it). Empty for an index that names no photo.
+    cv::Rect objectBox(int index);
+
+    // The processed image a descriptor asks for: the photo as it is, or, with crop, the object
+    // grown by the padding and scaled to maxWidth wide. A fresh, gapless 8-bit RGB buffer, or
+    // empty when the descriptor yields no picture.
+    cv::Mat render(const QString &descriptor);
+    // Two descriptors rendered and joined, left first.
+    cv::Mat renderPair(const QString &left, const QString &right);
+
+    void setBudget(qint64 bytes);
+    qint64 budget() const;
+    // What the cache holds now, and what the photos hold beside it (bytes and reduced copies).
+    qint64 cachedBytes() const;
+    qint64 keptBytes() const;
+
+private:
+    struct Entry;
+    std::shared_ptr<Entry> entry(int index) const;
+    void cache(int index, const cv::Mat &image);
+    // The entry's box, detected in image when given and not yet known.
+    cv::Rect detectedBox(int index, Entry &entry, const cv::Mat &image);
+
+    // A standard mutex, so that race detectors can see it. Decoding and detection run outside
+    // it: a lookup only copies handles.
+    mutable std::mutex m_mutex;
+    std::vector<std::shared_ptr<Entry>> m_entries;
+    // Costs in KiB: QCache counts in int.
+    QCache<int, cv::Mat> m_cache;
+    qint64 m_keptBytes = 0;
+};

@@ -1,0 +1,97 @@
+#include "session/session.h"
+
+#include "image/decode.h"
+#include "image/detection.h"
+#include "image/export.h"
+#include "image/exportnames.h"
+#include "image/photofiles.h"
+
+#include <QUrl>
+
+namespace {
+// Detection waits until the files already dropped are decoded: thumbnails come first.
+constexpr int detectionPriority = -1;
+// Enough to cut the tiles of a screen in parallel; a preview costs milliseconds.
+constexpr int previewThreads = 2;
+} // namespace
+
+Session::Session(QObject *parent) : QObject(parent)
+{
+    m_previewPool.setMaxThreadCount(previewThreads);
+    connect(&m_importer, &ImportJob::photoReady, this, &Session::list);
+    m_exporter.setOriginalPaths([this](int index) { return m_photos.pathOf(index); });
+}
+
+Session::~Session()
+{
+    // Every job waits for its own tasks when destroyed; cancelled first, none of them waits
+    // behind work that nobody will see.
+    m_importer.cancel();
+    m_exporter.cancel();
+    m_detections.cancel();
+}
+
+bool Session::addImage(const QVariant &url)
+{
+    const QString path = localPathFromUrl(url);
+    const QByteArray file = readPhotoFile(path);
+    const cv::Mat image = decodeImage(file);
+    const cv::Mat preview = reducedCopy(image);
+    if (image.empty() || preview.empty())
+        return false;
+    list(m_store.add(file, image, preview), path);
+    return true;
+}
+
+void Session::importUrls(const QVariant &urls)
+{
+    // A drop event hands over its URLs as a QList<QUrl>, script code as a list of variants.
+    QVariantList list;
+    if (urls.userType() == qMetaTypeId<QList<QUrl>>()) {
+        for (const QUrl &url : urls.value<QList<QUrl>>())
+            list << url;
+    } else {
+        list = urls.toList();
+    }
+    m_importer.start(importPaths(list));
+}
+
+void Session::list(int index, const QString &path)
+{
+    m_photos.append(index, path);
+    m_detections.run(
+        [this, index](bool cancelled) {
+            if (cancelled)
+                return;
+            m_store.objectBox(index);
+            const std::lock_guard<std::mutex> lock(m_detections.mutex());
+            m_detected.push_back(index);
+        },
+        detectionPriority);
+}
+
+void Session::collectDetections()
+{
+    std::vector<int> detected;
+    {
+        const std::lock_guard<std::mutex> lock(m_detections.mutex());
+        detected.swap(m_detected);
+    }
+    for (const int index : detected)
+        m_photos.setBoxReady(index, cropDoubt(m_store.objectBox(index), m_store.size(index)));
+}
+
+void Session::setExportFolder(const QVariant &folder)
+{
+    m_exportFolder = exportFolderPath(folder);
+}
+
+bool Session::save(const QString &descriptor)
+{
+    return exportImage(m_store.render(descriptor), m_exportFolder, singleStem(descriptor));
+}
+
+bool Session::saveStitched(const QString &left, const QString &right)
+{
+    return exportImage(m_store.renderPair(left, right), m_exportFolder, pairStem(left, right));
+}

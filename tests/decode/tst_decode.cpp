@@ -1,0 +1,180 @@
+// Guards the decoding of imported files: RGB order, orientation, hostile files, header bombs.
+#include "image/decode.h"
+#include "image/photofiles.h"
+#include "support/testimages.h"
+
+#include <QtTest>
+#include <zlib.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
+namespace {
+// A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
+QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
+{
+    const QByteArray jpeg = encoded(".jpg", fileOrder);
+    const QByteArray payload =
+        QByteArray("Exif\0\0", 6) + QByteArray::fromHex("49492a0008000000" // TIFF header, LE
+                                                        "0100"             // one entry
+                                                        "120103000100000006000000" // orientation 6
+                                                        "00000000");               // no next IFD
+    QByteArray app1 = QByteArray::fromHex("ffe1");
+    const int length = payload.size() + 2;
+    app1.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    const quint32 stored = qToBigEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&stored), 4);
+}
+
+// A valid PNG signature and header chunk for a picture of width by height, then nothing.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    const QByteArray chunk = "IHDR" + bigEndian(width) + bigEndian(height) +
+                             QByteArray::fromHex("0802000000"); // 8-bit RGB
+    return QByteArray::fromHex("89504e470d0a1a0a") + bigEndian(13) + chunk +
+           bigEndian(quint32(
+               crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))));
+}
+
+// A real JPEG whose frame header is changed to declare width by height.
+QByteArray jpegDeclaring(quint16 width, quint16 height)
+{
+    QByteArray jpeg = encoded(".jpg", cv::Mat(16, 16, CV_8UC3, cv::Scalar(1, 2, 3)));
+    const int frame = jpeg.indexOf(QByteArray::fromHex("ffc0"));
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xff);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xff);
+    return jpeg;
+}
+
+// The process's peak memory in KiB; 0 where it cannot be told (sanitizers keep shadow memory).
+long peakKiB()
+{
+#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+#else
+    return 0;
+#endif
+}
+} // namespace
+
+class TestDecode : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
+    void decodedForms_data();
+    void decodedForms();
+    void orientationTag();
+    void refused_data();
+    void refused();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void TestDecode::decodedForms_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<cv::Vec3b>("firstPixel");
+
+    cv::Mat bgr(4, 6, CV_8UC3, cv::Scalar(255, 0, 0)); // pure blue in file order
+    bgr.at<cv::Vec3b>(0, 1) = cv::Vec3b(0, 0, 255);    // pure red
+    QTest::newRow("colour: blue stored as RGB")
+        << "colour.png" << encoded(".png", bgr) << cv::Vec3b(0, 0, 255);
+    QTest::newRow("grey: three equal channels")
+        << "grey.png" << encoded(".png", cv::Mat(4, 6, CV_8UC1, cv::Scalar(77)))
+        << cv::Vec3b(77, 77, 77);
+    QTest::newRow("alpha dropped")
+        << "alpha.png" << encoded(".png", cv::Mat(4, 6, CV_8UC4, cv::Scalar(10, 20, 30, 0)))
+        << cv::Vec3b(30, 20, 10);
+    QTest::newRow("16-bit reduced to 8")
+        << "deep.png"
+        << encoded(".png", cv::Mat(4, 6, CV_16UC3, cv::Scalar(0x1000, 0x8000, 0xff00)))
+        << cv::Vec3b(0xff, 0x80, 0x10);
+    QTest::newRow("named unlike its format")
+        << "really-a-png.jpg" << encoded(".png", bgr) << cv::Vec3b(0, 0, 255);
+}
+
+void TestDecode::decodedForms()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const cv::Mat stored = readImageFile(writeFile(m_folder.filePath(name), bytes));
+    QCOMPARE(stored.type(), CV_8UC3);
+    QCOMPARE(stored.size(), cv::Size(6, 4));
+    QTEST(stored.at<cv::Vec3b>(0, 0), "firstPixel");
+}
+
+void TestDecode::orientationTag()
+{
+    // Left half red, right half blue in the file; shown upright the red half is on top.
+    cv::Mat bgr(20, 40, CV_8UC3, cv::Scalar(255, 0, 0));
+    bgr.colRange(0, 20).setTo(cv::Scalar(0, 0, 255));
+    const QString path = writeFile(m_folder.filePath("turned.jpg"), jpegTurnedClockwise(bgr));
+    const cv::Mat stored = readImageFile(path);
+    QCOMPARE(stored.size(), cv::Size(20, 40));
+    const cv::Vec3b top = stored.at<cv::Vec3b>(5, 10), bottom = stored.at<cv::Vec3b>(34, 10);
+    QVERIFY2(top[0] > 200 && top[2] < 60, "red on top");
+    QVERIFY2(bottom[2] > 200 && bottom[0] < 60, "blue below");
+}
+
+// Each file is made here, under its own name, before the rows run.
+void TestDecode::refused_data()
+{
+    QTest::addColumn<QVariant>("url");
+    auto at = [this](const QString &name) {
+        return QVariant(QUrl::fromLocalFile(m_folder.filePath(name)));
+    };
+    auto file = [&](const QString &name, const QByteArray &bytes) {
+        writeFile(m_folder.filePath(name), bytes);
+        return at(name);
+    };
+    QTest::newRow("empty file") << file("empty.png", {});
+    // Headers that declare huge pictures over a few bytes. The last two are within OpenCV's own
+    // limit: only our 250 megapixels stop them.
+    QTest::newRow("png header beyond the pixel limit")
+        << file("huge.png", pngHeader(100000, 100000));
+    QTest::newRow("jpeg header beyond the pixel limit")
+        << file("huge.jpg", jpegDeclaring(65000, 65000));
+    QTest::newRow("png header of 252 megapixels") << file("252.png", pngHeader(20000, 12600));
+    QTest::newRow("jpeg header of 256 megapixels") << file("256.jpg", jpegDeclaring(16000, 16000));
+    // Found by fuzzing: GDCM asserted on it and took the application down.
+    QTest::newRow("malformed DICOM")
+        << file("dicom.png", "not" + QByteArray(120, '\0') + " a\xf2 iDICM\n");
+    // Found by fuzzing: the declared size overflowed when multiplied.
+    QTest::newRow("png header of 2^32 - 1 square")
+        << file("overflow.png", pngHeader(0xffffffffu, 0xffffffffu));
+    // Must be refused without opening it: a read would wait for a writer forever.
+    QCOMPARE(mkfifo(QFile::encodeName(m_folder.filePath("pipe.png")).constData(), 0600), 0);
+    QTest::newRow("named pipe") << at("pipe.png");
+    QVERIFY(QFile::link(m_folder.filePath("nowhere.png"), m_folder.filePath("dangling.png")));
+    QTest::newRow("dangling link") << at("dangling.png");
+    QTest::newRow("directory") << QVariant(QUrl::fromLocalFile(m_folder.path()));
+    QTest::newRow("not a local file URL") << QVariant("http://example.invalid/a.png");
+    QTest::newRow("empty") << QVariant();
+}
+
+void TestDecode::refused()
+{
+    QFETCH(QVariant, url);
+    const long peakBefore = peakKiB();
+    QVERIFY(readImageFile(localPathFromUrl(url)).empty());
+    // Refused before any pixel is decoded: what a header claims is never paid for in memory.
+    QVERIFY(peakKiB() - peakBefore < 64 * 1024);
+}
+
+QTEST_APPLESS_MAIN(TestDecode)
+#include "tst_decode.moc"
