@@ -8,6 +8,9 @@
 #include "image/pair.h"
 #include "image/pngwriter.h"
 
+#include <algorithm>
+#include <limits>
+
 struct PhotoStore::Entry
 {
     QByteArray file;
@@ -57,13 +60,14 @@ int PhotoStore::addImage(const cv::Mat &rgb)
 {
     if (rgb.empty() || rgb.type() != CV_8UC3)
         return -1;
-    const std::vector<uchar> png = encodePng(rgb);
-    const cv::Mat preview = reducedCopy(rgb);
+    // A copy of its own: the caller may change its pixels afterwards.
+    const cv::Mat image = rgb.clone();
+    const std::vector<uchar> png = encodePng(image);
+    const cv::Mat preview = reducedCopy(image);
     if (png.empty() || preview.empty())
         return -1;
     const QByteArray file(reinterpret_cast<const char *>(png.data()), int(png.size()));
-    // The preview must not share the caller's pixels, which it may change afterwards.
-    return add(file, rgb.clone(), preview.data == rgb.data ? preview.clone() : preview);
+    return add(file, image, preview);
 }
 
 void PhotoStore::remove(int index)
