@@ -58,9 +58,12 @@ QImage toImage(const cv::Mat &rgb)
     return QImage(rgb.data, rgb.cols, rgb.rows, int(rgb.step), QImage::Format_RGB888).copy();
 }
 
-QSize fitted(const cv::Size &size, const QSize &bounds)
+// A picture thinner than a pixel at this scale still shows, as a strip at least `least` wide.
+QSize fitted(const cv::Size &size, const QSize &bounds, const QSize &least = QSize(1, 1))
 {
-    return QSize(size.width, size.height).scaled(bounds, Qt::KeepAspectRatio);
+    if (size.empty())
+        return {};
+    return QSize(size.width, size.height).scaled(bounds, Qt::KeepAspectRatio).expandedTo(least);
 }
 } // namespace
 
@@ -93,12 +96,11 @@ QImage previewPair(PhotoStore &store, const QString &id, const QSize &bounds)
         const cv::Size joined(leftSize.width + rightSize.width, leftSize.height);
         if (double(joined.width) * joined.height > maxImagePixels)
             return QImage();
-        const QSize size = fitted(joined, bounds);
+        // A pixel column for each half at least.
+        const QSize size = fitted(joined, bounds, QSize(2, 1));
         const int leftWidth =
             std::clamp(int(std::lround(double(size.width()) * leftSize.width / joined.width)), 1,
-                       std::max(1, size.width() - 1));
-        if (size.isEmpty() || size.width() < 2)
-            return QImage();
+                       size.width() - 1);
         cv::Mat pair;
         cv::hconcat(cut(left, cv::Size(leftWidth, size.height())),
                     cut(right, cv::Size(size.width() - leftWidth, size.height())), pair);

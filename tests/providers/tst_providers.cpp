@@ -16,6 +16,8 @@ class TestProviders : public QObject
 private slots:
     void previewShowsTheExport_data();
     void previewShowsTheExport();
+    void stripsAreShown_data();
+    void stripsAreShown();
 
 private:
     Session m_session;
@@ -70,6 +72,32 @@ void TestProviders::previewShowsTheExport()
                               const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
     QVERIFY2(cv::norm(shownPixels, expected, cv::NORM_L1) / expected.total() / 3 < 6,
              "the preview differs from the exported picture");
+}
+
+void TestProviders::stripsAreShown_data()
+{
+    QTest::addColumn<QSize>("photo");
+    QTest::addColumn<bool>("paired");
+    QTest::newRow("wide single") << QSize(6000, 1) << false;
+    QTest::newRow("wide pair") << QSize(6000, 1) << true;
+    QTest::newRow("tall single") << QSize(1, 6000) << false;
+    QTest::newRow("tall pair") << QSize(1, 6000) << true;
+}
+
+// A picture far thinner than a preview's pixel still exports, so its preview is a one-pixel
+// strip at the picture's colour, not nothing.
+void TestProviders::stripsAreShown()
+{
+    QFETCH(QSize, photo);
+    QFETCH(bool, paired);
+    const QString id = QString::number(
+        m_session.store().addImage(plainImage(photo.width(), photo.height(), {40, 90, 160})));
+    const QImage shown = (paired ? m_stitch.requestPixmap(id + '*' + id, nullptr, QSize())
+                                 : m_cv.requestPixmap(id, nullptr, QSize()))
+                             .toImage();
+    QVERIFY(!shown.isNull());
+    QCOMPARE(std::min(shown.width(), shown.height()), paired && photo.width() == 1 ? 2 : 1);
+    QCOMPARE(shown.pixelColor(0, 0), QColor(40, 90, 160));
 }
 
 QTEST_MAIN(TestProviders)
