@@ -56,22 +56,96 @@ QByteArray readPhotoFile(const QString &path)
     return file.readAll();
 }
 
-cv::Mat decodeImage(const QByteArray &bytes, QString *why)
+// Whether OpenCV may be given the bytes at all: why, when given, says why not where there is
+// more to say than that they cannot be read.
+bool decodable(const QByteArray &bytes, QString *why)
 {
     if (bytes.isEmpty() || isDicom(bytes))
-        return {};
+        return false;
     if (declaredPixels(bytes) > maxPhotoPixels) {
         if (why)
             *why = QStringLiteral("over %1 megapixels").arg(maxPhotoPixels / 1'000'000);
-        return {};
+        return false;
     }
-    return orEmpty([&bytes] {
+    return true;
+}
+
+cv::Mat decodeRgb(const QByteArray &bytes, int flags)
+{
+    return orEmpty([&bytes, flags] {
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
-        cv::Mat image = cv::imdecode(encoded, cv::IMREAD_COLOR);
+        cv::Mat image = cv::imdecode(encoded, flags);
         if (!image.empty())
             cv::cvtColor(image, image, cv::COLOR_BGR2RGB);
         return image;
     });
+}
+
+int ceilDiv(int value, int divisor)
+{
+    return (value + divisor - 1) / divisor;
+}
+
+// The factor reducedCopy shrinks an image of this longest side by.
+int reductionFactor(int side)
+{
+    return side <= previewSide ? 1 : ceilDiv(side, previewSide);
+}
+
+// A JPEG's thumbnail from a decode at 1/8, 1/4 or 1/2, its full size from its header and
+// orientation tag; empty when the file is no JPEG, is too small to gain, or its decode does not
+// have the size its header promises (the caller then decodes in full).
+PhotoPreview scaledJpegPreview(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("\xff\xd8\xff"))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    QSize stored = reader.size();
+    if (!stored.isValid())
+        return {};
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        stored.transpose();
+    const cv::Size size(stored.width(), stored.height());
+    const int factor = reductionFactor(std::max(size.width, size.height));
+    const int scale = factor >= 8 ? 8 : factor >= 4 ? 4 : factor >= 2 ? 2 : 1;
+    if (scale == 1)
+        return {};
+    const int flags = scale == 8   ? cv::IMREAD_REDUCED_COLOR_8
+                      : scale == 4 ? cv::IMREAD_REDUCED_COLOR_4
+                                   : cv::IMREAD_REDUCED_COLOR_2;
+    const cv::Mat scaled = decodeRgb(bytes, flags);
+    if (scaled.size() != cv::Size(ceilDiv(size.width, scale), ceilDiv(size.height, scale)))
+        return {};
+    if (std::max(scaled.cols, scaled.rows) <= previewSide)
+        return {scaled, size, {}};
+    // The rest of the way, to the size reducedCopy would give.
+    return orEmpty([&] {
+        const cv::Size reduced(std::max(1, size.width / factor), std::max(1, size.height / factor));
+        cv::Mat preview;
+        cv::resize(scaled, preview, reduced, 0, 0, cv::INTER_AREA);
+        return PhotoPreview{preview, size, {}};
+    });
+}
+
+cv::Mat decodeImage(const QByteArray &bytes, QString *why)
+{
+    return decodable(bytes, why) ? decodeRgb(bytes, cv::IMREAD_COLOR) : cv::Mat();
+}
+
+PhotoPreview decodePreview(const QByteArray &bytes, QString *why)
+{
+    if (!decodable(bytes, why))
+        return {};
+    if (PhotoPreview scaled = scaledJpegPreview(bytes); !scaled.preview.empty())
+        return scaled;
+    const cv::Mat image = decodeRgb(bytes, cv::IMREAD_COLOR);
+    const cv::Mat preview = reducedCopy(image);
+    if (preview.empty())
+        return {};
+    return {preview, image.size(), image};
 }
 
 cv::Mat readImageFile(const QString &path, QString *why)
@@ -81,13 +155,12 @@ cv::Mat readImageFile(const QString &path, QString *why)
 
 cv::Mat reducedCopy(const cv::Mat &image)
 {
-    const int side = std::max(image.cols, image.rows);
-    if (side <= previewSide)
+    // A whole factor: OpenCV averages whole blocks of pixels several times faster than it
+    // resamples by a fraction, and camera sizes divide evenly.
+    const int factor = reductionFactor(std::max(image.cols, image.rows));
+    if (factor == 1)
         return image;
-    return orEmpty([&image, side] {
-        // A whole factor: OpenCV averages whole blocks of pixels several times faster than it
-        // resamples by a fraction, and camera sizes divide evenly.
-        const int factor = (side + previewSide - 1) / previewSide;
+    return orEmpty([&image, factor] {
         const cv::Size size(std::max(1, image.cols / factor), std::max(1, image.rows / factor));
         cv::Mat reduced;
         cv::resize(image, reduced, size, 0, 0, cv::INTER_AREA);

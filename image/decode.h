@@ -21,6 +21,22 @@ cv::Mat decodeImage(const QByteArray &bytes, QString *why = nullptr);
 // The two above in one.
 cv::Mat readImageFile(const QString &path, QString *why = nullptr);
 
+// What a photo's thumbnail needs: its reduced copy and its full, upright size.
+struct PhotoPreview
+{
+    cv::Mat preview;
+    cv::Size size;
+    // The full-size image when the format offered no cheaper way to the reduced copy, so that
+    // it need not be decoded again soon; otherwise empty.
+    cv::Mat image;
+};
+
+// A file's bytes decoded for a thumbnail, as reducedCopy(decodeImage()) within JPEG's rounding:
+// a JPEG is decoded straight at an eighth, a quarter or a half of its size (its DCT scaling,
+// several times faster than a full decode), other formats in full. Refused as decodeImage
+// refuses: then the preview is empty.
+PhotoPreview decodePreview(const QByteArray &bytes, QString *why = nullptr);
+
 // The image itself when no side is longer than previewSide, otherwise shrunk by the smallest
 // whole factor that makes it so. Empty when memory runs out.
 cv::Mat reducedCopy(const cv::Mat &image);

@@ -59,7 +59,7 @@ cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv
 {
     return orEmpty([&] {
         if (!options.crop)
-            return photo.clone();
+            return photo;
         const Framing framing = frameImage(options, photo.size(), objectBox);
         if (framing.region.empty())
             return cv::Mat();

@@ -25,8 +25,9 @@ cv::Rect cropBox(const ImageOptions &options, const cv::Size &imageSize,
 Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
                    const cv::Rect &objectBox);
 
-// A decoded photo processed with options (the index is unused): a copy of the photo itself, or
-// the framing of its objectBox scaled. A fresh, gapless buffer, or empty when there is no picture.
+// A decoded photo processed with options (the index is unused): the photo itself, its pixels
+// shared rather than copied (a 24-megapixel copy costs 72 MB a worker), or the framing of its
+// objectBox scaled into a fresh buffer. Empty when there is no picture.
 cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox);
 
 // The box grown by padding on every side and clipped to the image; empty when nothing is left.

@@ -21,8 +21,7 @@ void ImportJob::start(const QStringList &paths)
             Decoded decoded;
             if (!cancelled) {
                 decoded.file = readPhotoFile(path);
-                decoded.image = decodeImage(decoded.file, &decoded.why);
-                decoded.preview = reducedCopy(decoded.image);
+                decoded.photo = decodePreview(decoded.file, &decoded.why);
             }
             const std::lock_guard<std::mutex> lock(m_tasks.mutex());
             m_decoded[position] = decoded;
@@ -44,8 +43,8 @@ void ImportJob::collect()
     for (const auto &[position, decoded] : ready) {
         ++m_published;
         const QString &path = m_paths.at(position);
-        if (!decoded.preview.empty()) {
-            emit photoReady(m_store->add(decoded.file, decoded.image, decoded.preview), path);
+        if (!decoded.photo.preview.empty()) {
+            emit photoReady(m_store->add(decoded.file, decoded.photo), path);
             continue;
         }
         const QString name = QFileInfo(path).fileName();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/decode.h"
 #include "session/backgroundtasks.h"
 
 #include <QByteArray>
@@ -52,8 +53,7 @@ private:
     struct Decoded
     {
         QByteArray file;
-        cv::Mat image;
-        cv::Mat preview;
+        PhotoPreview photo;
         QString why;
     };
     // Decoded photos by position in m_paths, an empty one for a file that could not be read.

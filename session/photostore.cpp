@@ -15,6 +15,7 @@ struct PhotoStore::Entry
 {
     QByteArray file;
     cv::Mat preview;
+    // Guarded by the store's mutex: a full decode may correct it.
     cv::Size size;
     std::once_flag detected;
     cv::Rect box;
@@ -39,20 +40,20 @@ PhotoStore::PhotoStore(qint64 budgetBytes)
     setBudget(budgetBytes);
 }
 
-int PhotoStore::add(const QByteArray &file, const cv::Mat &image, const cv::Mat &preview)
+int PhotoStore::add(const QByteArray &file, const PhotoPreview &decoded)
 {
     auto entry = std::make_shared<Entry>();
     entry->file = file;
-    entry->preview = preview;
-    entry->size = image.size();
+    entry->preview = decoded.preview;
+    entry->size = decoded.size;
     int index = 0;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         index = int(m_entries.size());
         m_entries.push_back(entry);
-        m_keptBytes += file.size() + imageBytes(preview);
+        m_keptBytes += file.size() + imageBytes(decoded.preview);
     }
-    cache(index, image);
+    cache(index, decoded.image);
     return index;
 }
 
@@ -67,7 +68,7 @@ int PhotoStore::addImage(const cv::Mat &rgb)
     if (png.empty() || preview.empty())
         return -1;
     const QByteArray file(reinterpret_cast<const char *>(png.data()), int(png.size()));
-    return add(file, image, preview);
+    return add(file, {preview, image.size(), image});
 }
 
 void PhotoStore::remove(int index)
@@ -117,6 +118,10 @@ cv::Mat PhotoStore::image(int index)
     if (cv::Mat hit = cached(); !hit.empty())
         return hit;
     const cv::Mat decoded = decodeImage(found->file);
+    if (!decoded.empty()) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        found->size = decoded.size();
+    }
     cache(index, decoded);
     return decoded;
 }
@@ -130,6 +135,7 @@ cv::Mat PhotoStore::preview(int index) const
 cv::Size PhotoStore::size(int index) const
 {
     const std::shared_ptr<Entry> found = entry(index);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return found ? found->size : cv::Size();
 }
 

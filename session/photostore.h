@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/decode.h"
+
 #include <QByteArray>
 #include <QCache>
 #include <QString>
@@ -24,8 +26,9 @@ public:
 
     explicit PhotoStore(qint64 budgetBytes = defaultBudget);
 
-    // A decoded photo with the bytes it was decoded from and its reduced copy: its index.
-    int add(const QByteArray &file, const cv::Mat &image, const cv::Mat &preview);
+    // A photo's file with what its thumbnail decode gave: its index. The full-size image, when
+    // given, goes into the cache.
+    int add(const QByteArray &file, const PhotoPreview &decoded);
     // An image made in memory, kept as a lossless file of itself: its index, or -1 when it is
     // empty or not 8-bit RGB.
     int addImage(const cv::Mat &rgb);
@@ -36,14 +39,16 @@ public:
     // photo.
     cv::Mat image(int index);
     cv::Mat preview(int index) const;
+    // The size the file's header gave until a full decode finds another (a header that
+    // disagrees with its pixels), from then on the decoded one.
     cv::Size size(int index) const;
     // The bounding box of the photo's object at full resolution, found once per photo, on the
     // first call (a concurrent caller waits for it). Empty for an index that names no photo.
     cv::Rect objectBox(int index);
 
     // The processed image a descriptor asks for: the photo as it is, or, with crop, the object
-    // grown by the padding and scaled to maxWidth wide. A fresh, gapless 8-bit RGB buffer, or
-    // empty when the descriptor yields no picture.
+    // grown by the padding and scaled to maxWidth wide. 8-bit RGB, shared with the cache when
+    // uncropped (not to be written to), or empty when the descriptor yields no picture.
     cv::Mat render(const QString &descriptor);
     // Two descriptors rendered and joined, left first.
     cv::Mat renderPair(const QString &left, const QString &right);

@@ -35,11 +35,10 @@ bool Session::addImage(const QVariant &url)
 {
     const QString path = localPathFromUrl(url);
     const QByteArray file = readPhotoFile(path);
-    const cv::Mat image = decodeImage(file);
-    const cv::Mat preview = reducedCopy(image);
-    if (image.empty() || preview.empty())
+    const PhotoPreview decoded = decodePreview(file);
+    if (decoded.preview.empty())
         return false;
-    list(m_store.add(file, image, preview), path);
+    list(m_store.add(file, decoded), path);
     return true;
 }
 
