@@ -208,7 +208,8 @@ RowLayout {
                         crop: model.crop
                         padding: model.padding
                         maxWidth: model.maxWidth
-                        source: model.source
+                        source: model.shownSource
+                        finding: model.shownSource !== model.source
                         doubt: model.doubt
                         onOpened: cropEditor.openFor(index, model.photoIndex, model.box,
                                                      model.padding)

@@ -13,6 +13,8 @@ Rectangle {
     property int maxWidth: 400
     property string source: ""
     property bool selected: false
+    // Its object is still looked for: the source shows the photo uncropped meanwhile.
+    property bool finding: false
 
     // A double click asks for the photo in the large crop view.
     signal opened
@@ -30,11 +32,12 @@ Rectangle {
         width: 50
         height: 50
         anchors.centerIn: parent
-        running: image.status === Image.Loading
+        running: image.status === Image.Loading || imageItem.finding
     }
 
     Image {
         id: image
+        objectName: "image"
         width: 200
         height: 200
         anchors.centerIn: parent

@@ -40,6 +40,17 @@ QString PhotoList::source(const Photo &photo)
     return imageUrl(photo.index) + descriptorText(options).mid(1);
 }
 
+// A cropped preview whose box is not known yet would detect it on a preview thread, beside the
+// workers that are detecting it already; the tile shows the whole photo until the box arrives.
+QString PhotoList::shownSource(const Photo &photo)
+{
+    if (!photo.options.crop || !photo.box.isNull() || photo.boxReady)
+        return source(photo);
+    Photo whole = photo;
+    whole.options.crop = false;
+    return source(whole);
+}
+
 QVariant PhotoList::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -67,6 +78,8 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
         return photo.doubt;
     case BoxRole:
         return boxText(toCv(photo.box));
+    case ShownSourceRole:
+        return shownSource(photo);
     default:
         return {};
     }
@@ -74,11 +87,10 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},
-            {FileNameRole, "fileName"}, {CropRole, "crop"},
-            {PaddingRole, "padding"},   {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},
-            {DoubtRole, "doubt"},       {BoxRole, "box"}};
+    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},  {FileNameRole, "fileName"},
+            {CropRole, "crop"},         {PaddingRole, "padding"},        {MaxWidthRole, "maxWidth"},
+            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},      {DoubtRole, "doubt"},
+            {BoxRole, "box"},           {ShownSourceRole, "shownSource"}};
 }
 
 void PhotoList::append(int photoIndex, const QString &path)
@@ -100,7 +112,7 @@ void PhotoList::setBoxReady(int photoIndex, const QString &doubt)
         m_rows[row].boxReady = true;
         m_rows[row].doubt = doubt;
         const QModelIndex changed = index(int(row));
-        emit dataChanged(changed, changed, {BoxReadyRole, DoubtRole});
+        emit dataChanged(changed, changed, {BoxReadyRole, DoubtRole, ShownSourceRole});
     }
 }
 
@@ -126,8 +138,9 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
             photo.box = fromCv(parseBox(box->toString()));
         if (source(photo) != source(before)) {
             const QModelIndex changed = index(row);
-            emit dataChanged(changed, changed,
-                             {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole});
+            emit dataChanged(
+                changed, changed,
+                {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole, ShownSourceRole});
         }
     }
 }

@@ -38,6 +38,8 @@ public:
         BoxReadyRole,
         DoubtRole,
         BoxRole,
+        // What its tile shows: the source, or the photo uncropped while its object is looked for.
+        ShownSourceRole,
     };
 
     // Photos are looked up in store, and removed from it with their rows.
@@ -89,6 +91,7 @@ private:
     };
 
     static QString source(const Photo &photo);
+    static QString shownSource(const Photo &photo);
 
     PhotoStore *m_store;
     std::vector<Photo> m_rows;
