@@ -37,6 +37,11 @@ struct PhotoPreview
 // refuses: then the preview is empty.
 PhotoPreview decodePreview(const QByteArray &bytes, QString *why = nullptr);
 
+// A reduced copy as it is kept for a session's whole life: a JPEG of high quality, a tenth of its pixels' bytes (a few milliseconds to unpack), so that
+// hundreds of photos keep their previews in tens of megabytes. Empty when memory runs out.
+QByteArray packPreview(const cv::Mat &preview);
+cv::Mat unpackPreview(const QByteArray &packed);
+
 // The image itself when no side is longer than previewSide, otherwise shrunk by the smallest
 // whole factor that makes it so. Empty when memory runs out.
 cv::Mat reducedCopy(const cv::Mat &image);

@@ -10,9 +10,20 @@ constexpr double lowThreshold = 60.0;
 
 cv::Rect detectObjectBox(const cv::Mat &source)
 {
-    cv::Mat work;
+    return detectObjectBoxInGray(detectionGray(source));
+}
+
+cv::Mat detectionGray(const cv::Mat &source)
+{
+    cv::Mat gray;
+    cv::cvtColor(source, gray, cv::COLOR_RGB2GRAY);
+    return gray;
+}
+
+cv::Rect detectObjectBoxInGray(cv::Mat &&gray)
+{
+    cv::Mat work = std::move(gray);
     const cv::Size kernel(kernelSize, kernelSize);
-    cv::cvtColor(source, work, cv::COLOR_RGB2GRAY);
     cv::blur(work, work, kernel, cv::Point(-1, -1), cv::BORDER_DEFAULT);
     cv::Canny(work, work, lowThreshold, lowThreshold * kernelSize, kernelSize, false);
     // The second blur widens the edges into bands, so that nearby edges merge into one region

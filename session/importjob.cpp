@@ -20,8 +20,7 @@ void ImportJob::start(const QStringList &paths)
         m_tasks.run([this, position, path](bool cancelled) {
             Decoded decoded;
             if (!cancelled) {
-                decoded.file = readPhotoFile(path);
-                decoded.photo = decodePreview(decoded.file, &decoded.why);
+                decoded.photo = PhotoStore::prepare(readPhotoFile(path), &decoded.why);
             }
             const std::lock_guard<std::mutex> lock(m_tasks.mutex());
             m_decoded[position] = decoded;
@@ -43,8 +42,8 @@ void ImportJob::collect()
     for (const auto &[position, decoded] : ready) {
         ++m_published;
         const QString &path = m_paths.at(position);
-        if (!decoded.photo.preview.empty()) {
-            emit photoReady(m_store->add(decoded.file, decoded.photo), path);
+        if (!decoded.photo.preview.isEmpty()) {
+            emit photoReady(m_store->add(decoded.photo), path);
             continue;
         }
         const QString name = QFileInfo(path).fileName();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/decode.h"
 #include "session/backgroundtasks.h"
+#include "session/photostore.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -10,7 +10,6 @@
 
 #include <map>
 
-class PhotoStore;
 class QThreadPool;
 
 // Decodes files on a thread pool into a store in the order they were given: a photo is
@@ -52,8 +51,7 @@ private:
     QStringList m_unreadable;
     struct Decoded
     {
-        QByteArray file;
-        PhotoPreview photo;
+        PhotoStore::Prepared photo;
         QString why;
     };
     // Decoded photos by position in m_paths, an empty one for a file that could not be read.

@@ -14,7 +14,7 @@
 struct PhotoStore::Entry
 {
     QByteArray file;
-    cv::Mat preview;
+    QByteArray preview;
     // Guarded by the store's mutex: a full decode may correct it.
     cv::Size size;
     std::once_flag detected;
@@ -40,20 +40,36 @@ PhotoStore::PhotoStore(qint64 budgetBytes)
     setBudget(budgetBytes);
 }
 
-int PhotoStore::add(const QByteArray &file, const PhotoPreview &decoded)
+namespace {
+PhotoStore::Prepared prepared(const QByteArray &file, const PhotoPreview &decoded)
 {
+    if (decoded.preview.empty())
+        return {};
+    return {file, packPreview(decoded.preview), decoded.size, decoded.image};
+}
+} // namespace
+
+PhotoStore::Prepared PhotoStore::prepare(const QByteArray &file, QString *why)
+{
+    return prepared(file, decodePreview(file, why));
+}
+
+int PhotoStore::add(const Prepared &photo)
+{
+    if (photo.preview.isEmpty())
+        return -1;
     auto entry = std::make_shared<Entry>();
-    entry->file = file;
-    entry->preview = decoded.preview;
-    entry->size = decoded.size;
+    entry->file = photo.file;
+    entry->preview = photo.preview;
+    entry->size = photo.size;
     int index = 0;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         index = int(m_entries.size());
         m_entries.push_back(entry);
-        m_keptBytes += file.size() + imageBytes(decoded.preview);
+        m_keptBytes += photo.file.size() + photo.preview.size();
     }
-    cache(index, decoded.image);
+    cache(index, photo.image);
     return index;
 }
 
@@ -64,11 +80,10 @@ int PhotoStore::addImage(const cv::Mat &rgb)
     // A copy of its own: the caller may change its pixels afterwards.
     const cv::Mat image = rgb.clone();
     const std::vector<uchar> png = encodePng(image);
-    const cv::Mat preview = reducedCopy(image);
-    if (png.empty() || preview.empty())
+    if (png.empty())
         return -1;
     const QByteArray file(reinterpret_cast<const char *>(png.data()), int(png.size()));
-    return add(file, {preview, image.size(), image});
+    return add(prepared(file, {reducedCopy(image), image.size(), image}));
 }
 
 void PhotoStore::remove(int index)
@@ -77,7 +92,7 @@ void PhotoStore::remove(int index)
     if (index < 0 || size_t(index) >= m_entries.size() || !m_entries[size_t(index)])
         return;
     const Entry &entry = *m_entries[size_t(index)];
-    m_keptBytes -= entry.file.size() + imageBytes(entry.preview);
+    m_keptBytes -= entry.file.size() + entry.preview.size();
     m_entries[size_t(index)].reset();
     m_cache.remove(index);
 }
@@ -129,7 +144,7 @@ cv::Mat PhotoStore::image(int index)
 cv::Mat PhotoStore::preview(int index) const
 {
     const std::shared_ptr<Entry> found = entry(index);
-    return found ? found->preview : cv::Mat();
+    return found ? unpackPreview(found->preview) : cv::Mat();
 }
 
 cv::Size PhotoStore::size(int index) const
@@ -148,8 +163,11 @@ cv::Rect PhotoStore::objectBox(int index)
 cv::Rect PhotoStore::detectedBox(int index, Entry &entry, const cv::Mat &image)
 {
     std::call_once(entry.detected, [&] {
-        const cv::Mat full = image.empty() ? this->image(index) : image;
-        entry.box = orEmpty([&full] { return detectObjectBox(full); });
+        // The full image is let go before detection's own buffers are made, unless the caller
+        // holds it.
+        cv::Mat gray =
+            orEmpty([&] { return detectionGray(image.empty() ? this->image(index) : image); });
+        entry.box = orEmpty([&gray] { return detectObjectBoxInGray(std::move(gray)); });
     });
     return entry.box;
 }

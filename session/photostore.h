@@ -26,9 +26,22 @@ public:
 
     explicit PhotoStore(qint64 budgetBytes = defaultBudget);
 
-    // A photo's file with what its thumbnail decode gave: its index. The full-size image, when
-    // given, goes into the cache.
-    int add(const QByteArray &file, const PhotoPreview &decoded);
+    // A photo made ready to be added, on any thread: the work of an import that can run beside
+    // others. An empty preview means it was refused.
+    struct Prepared
+    {
+        QByteArray file;
+        // The reduced copy, packed.
+        QByteArray preview;
+        cv::Size size;
+        // Given when the decode made it anyway; it goes into the cache.
+        cv::Mat image;
+    };
+    // A file's bytes decoded for their thumbnail; why as decodeImage gives it.
+    static Prepared prepare(const QByteArray &file, QString *why = nullptr);
+
+    // A prepared photo: its index, or -1 when it was refused.
+    int add(const Prepared &photo);
     // An image made in memory, kept as a lossless file of itself: its index, or -1 when it is
     // empty or not 8-bit RGB.
     int addImage(const cv::Mat &rgb);

@@ -34,11 +34,10 @@ Session::~Session()
 bool Session::addImage(const QVariant &url)
 {
     const QString path = localPathFromUrl(url);
-    const QByteArray file = readPhotoFile(path);
-    const PhotoPreview decoded = decodePreview(file);
-    if (decoded.preview.empty())
+    const int index = m_store.add(PhotoStore::prepare(readPhotoFile(path)));
+    if (index < 0)
         return false;
-    list(m_store.add(file, decoded), path);
+    list(index, path);
     return true;
 }
 

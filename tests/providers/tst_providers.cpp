@@ -97,7 +97,11 @@ void TestProviders::stripsAreShown()
                              .toImage();
     QVERIFY(!shown.isNull());
     QCOMPARE(std::min(shown.width(), shown.height()), paired && photo.width() == 1 ? 2 : 1);
-    QCOMPARE(shown.pixelColor(0, 0), QColor(40, 90, 160));
+    const QColor colour = shown.pixelColor(0, 0);
+    // Within the rounding of the packed reduced copy.
+    QVERIFY(std::abs(colour.red() - 40) + std::abs(colour.green() - 90) +
+                std::abs(colour.blue() - 160) <=
+            3);
 }
 
 QTEST_MAIN(TestProviders)
