@@ -1,10 +1,12 @@
+#include "image/processsetup.h"
 #include "quick/registration.h"
+#include "session/session.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
+#include <QSettings>
 #include <QUrl>
-#include <opencv2/core.hpp>
 
 int main(int argc, char **argv)
 {
@@ -19,10 +21,15 @@ int main(int argc, char **argv)
         icon.addFile(QStringLiteral(":/icons/morvick2-%1.png").arg(size));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("morvick2"), icon));
 
-    // The session runs one photo per core: OpenCV's own threads would only compete with it.
-    cv::setNumThreads(1);
+    setUpPhotoWorkers();
     QQmlApplicationEngine engine;
-    registerWithEngine(&engine);
+    Session *session = registerWithEngine(&engine);
+    // The full-size image cache's budget in MiB, a setting of its own (see the README).
+    session->store().setBudget(
+        QSettings()
+            .value(QStringLiteral("imageCacheMiB"), PhotoStore::defaultBudget >> 20)
+            .toLongLong()
+        << 20);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty())
         return -1;

@@ -10,6 +10,7 @@
 #include "image/framing.h"
 #include "image/imageoptions.h"
 #include "image/pngwriter.h"
+#include "image/processsetup.h"
 #include "quick/registration.h"
 #include "session/session.h"
 
@@ -266,8 +267,8 @@ int main(int argc, char **argv)
         option(QStringLiteral("--budget"), QString::number(PhotoStore::defaultBudget >> 20))
             .toLongLong()
         << 20;
-    // As the application runs: one photo per core, OpenCV's own threads off.
-    cv::setNumThreads(1);
+    // As the application runs.
+    setUpPhotoWorkers();
     QTemporaryDir scratch;
     const QString folder = option(QStringLiteral("--folder"), scratch.filePath("photos"));
     std::printf("Writing %d photos of %dx%d into %s...\n", count, size.width, size.height,

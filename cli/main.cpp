@@ -1,8 +1,8 @@
 #include "cli/batchoptions.h"
 #include "cli/batchrun.h"
+#include "image/processsetup.h"
 
 #include <QCoreApplication>
-#include <opencv2/core.hpp>
 
 #include <cstdio>
 
@@ -24,7 +24,6 @@ int main(int argc, char **argv)
         std::fputs(qPrintable(command.text), command.exitCode == 0 ? stdout : stderr);
         return command.exitCode;
     }
-    // Photos run in parallel, one per worker: OpenCV's own threads would only compete with them.
-    cv::setNumThreads(1);
+    setUpPhotoWorkers();
     return runBatch(command.options, stderr, isatty(fileno(stderr)) != 0);
 }

@@ -43,19 +43,6 @@ qint64 declaredPixels(const QByteArray &bytes)
     const QSize size = reader.size();
     return size.isValid() ? qint64(size.width()) * size.height() : 0;
 }
-} // namespace
-
-QByteArray readPhotoFile(const QString &path)
-{
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Reading through Qt keeps non-ASCII paths working on every platform.
-    return file.readAll();
-}
-
 // Whether OpenCV may be given the bytes at all: why, when given, says why not where there is
 // more to say than that they cannot be read.
 bool decodable(const QByteArray &bytes, QString *why)
@@ -132,15 +119,27 @@ PhotoPreview scaledJpegPreview(const QByteArray &bytes)
     const cv::Mat scaled = decodeRgb(bytes, flags);
     if (scaled.size() != cv::Size(ceilDiv(size.width, scale), ceilDiv(size.height, scale)))
         return {};
-    if (std::max(scaled.cols, scaled.rows) <= previewSide)
+    // The rest of the way, to the size reducedCopy gives.
+    const cv::Size reduced(std::max(1, size.width / factor), std::max(1, size.height / factor));
+    if (scaled.size() == reduced)
         return {scaled, size, {}};
-    // The rest of the way, to the size reducedCopy would give.
     return orEmpty([&] {
-        const cv::Size reduced(std::max(1, size.width / factor), std::max(1, size.height / factor));
         cv::Mat preview;
         cv::resize(scaled, preview, reduced, 0, 0, cv::INTER_AREA);
         return PhotoPreview{preview, size, {}};
     });
+}
+} // namespace
+
+QByteArray readPhotoFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Reading through Qt keeps non-ASCII paths working on every platform.
+    return file.readAll();
 }
 
 cv::Mat decodeImage(const QByteArray &bytes, QString *why)

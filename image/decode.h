@@ -37,8 +37,9 @@ struct PhotoPreview
 // refuses: then the preview is empty.
 PhotoPreview decodePreview(const QByteArray &bytes, QString *why = nullptr);
 
-// A reduced copy as it is kept for a session's whole life: a JPEG of high quality, a tenth of its pixels' bytes (a few milliseconds to unpack), so that
-// hundreds of photos keep their previews in tens of megabytes. Empty when memory runs out.
+// A reduced copy as it is kept for a session's whole life: a JPEG of high quality, a tenth of its
+// pixels' bytes (a few milliseconds to unpack), so that hundreds of photos keep their previews in
+// tens of megabytes. Empty when memory runs out.
 QByteArray packPreview(const cv::Mat &preview);
 cv::Mat unpackPreview(const QByteArray &packed);
 

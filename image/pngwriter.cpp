@@ -60,6 +60,9 @@ bool deflatePiece(const std::vector<uchar> &data, bool last, std::vector<uchar> 
     const int result = deflate(&stream, last ? Z_FINISH : Z_SYNC_FLUSH);
     const bool ok = last ? result == Z_STREAM_END : result == Z_OK && stream.avail_in == 0;
     out->resize(out->size() - stream.avail_out);
+    // The bound is the size of the rows themselves: kept, the pieces of a picture would hold as
+    // much memory as its pixels.
+    out->shrink_to_fit();
     deflateEnd(&stream);
     return ok;
 }
@@ -143,6 +146,8 @@ std::vector<uchar> encodePng(const cv::Mat &rgb)
         for (size_t i = first; i < last; ++i) {
             png.insert(png.end(), pieces[i].deflated.begin(), pieces[i].deflated.end());
             crc = crc32_combine(crc, pieces[i].crc, z_off_t(pieces[i].deflated.size()));
+            // Freed as it is copied: the file is not held twice.
+            std::vector<uchar>().swap(pieces[i].deflated);
         }
         putBigEndian(png, uint32_t(crc));
         first = last;

@@ -4,6 +4,7 @@
 #include "support/testimages.h"
 
 #include <QtTest>
+#include <opencv2/imgproc.hpp>
 #include <zlib.h>
 
 #ifdef Q_OS_UNIX
@@ -77,6 +78,8 @@ private slots:
     void decodedForms_data();
     void decodedForms();
     void orientationTag();
+    void thumbnailDecode_data();
+    void thumbnailDecode();
     void refused_data();
     void refused();
 
@@ -129,6 +132,43 @@ void TestDecode::orientationTag()
     const cv::Vec3b top = stored.at<cv::Vec3b>(5, 10), bottom = stored.at<cv::Vec3b>(34, 10);
     QVERIFY2(top[0] > 200 && top[2] < 60, "red on top");
     QVERIFY2(bottom[2] > 200 && bottom[0] < 60, "blue below");
+}
+
+void TestDecode::thumbnailDecode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("decodedInFull"); // the full image comes along
+    cv::Mat picture(1203, 1802, CV_8UC3);
+    cv::randu(picture, 0, 40);
+    cv::circle(picture, {700, 500}, 400, cv::Scalar(20, 200, 90), cv::FILLED);
+    cv::rectangle(picture, cv::Rect(1200, 200, 300, 800), cv::Scalar(230, 40, 40), cv::FILLED);
+    cv::Mat large;
+    cv::resize(picture, large, cv::Size(6001, 4003));
+    QTest::newRow("jpeg at a half") << encoded(".jpg", picture) << false;
+    QTest::newRow("jpeg at an eighth, odd sides") << encoded(".jpg", large) << false;
+    QTest::newRow("jpeg turned by its tag") << jpegTurnedClockwise(picture) << false;
+    QTest::newRow("small jpeg: no gain") << encoded(".jpg", cv::Mat(300, 500, CV_8UC3, 9)) << true;
+    QTest::newRow("png") << encoded(".png", picture) << true;
+}
+
+// The thumbnail decode agrees with the full decode reduced (an oracle of the plain calls) in
+// size and, within JPEG's rounding, in pixels; its packed form too.
+void TestDecode::thumbnailDecode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, decodedInFull);
+    const cv::Mat full = decodeImage(bytes);
+    const cv::Mat oracle = reducedCopy(full);
+    const PhotoPreview decoded = decodePreview(bytes);
+    QCOMPARE(decoded.size, full.size());
+    QCOMPARE(decoded.preview.size(), oracle.size());
+    QCOMPARE(!decoded.image.empty(), decodedInFull);
+    const auto meanDifference = [&oracle](const cv::Mat &preview) {
+        return cv::norm(preview, oracle, cv::NORM_L1) / double(oracle.total() * 3);
+    };
+    QVERIFY2(meanDifference(decoded.preview) < 3, "the thumbnail differs from the photo");
+    QVERIFY2(meanDifference(unpackPreview(packPreview(decoded.preview))) < 4,
+             "the packed thumbnail differs from the photo");
 }
 
 // Each file is made here, under its own name, before the rows run.
