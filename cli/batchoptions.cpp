@@ -50,10 +50,15 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     const QCommandLineOption quality("quality", "1..100 for jpg and webp (default 90).", "Q", "90");
     const QCommandLineOption jobs({"j", "jobs"}, "Worker threads (default: the number of cores).",
                                   "N", QString::number(QThread::idealThreadCount()));
+    const QCommandLineOption budget(
+        "budget",
+        "Memory the workers' images may take together, in MiB (default 512); workers wait for "
+        "room, a photo that needs more runs alone.",
+        "MiB", "512");
     const QCommandLineOption force({"f", "force"}, "Replace files that already exist.");
     const QCommandLineOption quiet({"q", "quiet"}, "No progress.");
     parser.addOptions(
-        {output, crop, padding, width, pair, names, format, quality, jobs, force, quiet});
+        {output, crop, padding, width, pair, names, format, quality, jobs, budget, force, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photos to process."),
@@ -83,12 +88,16 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     options.image.maxWidth = wholeNumber(parser.value(width), 1);
     options.jobs = wholeNumber(parser.value(jobs), 1);
     options.format.quality = wholeNumber(parser.value(quality), 1);
+    const int budgetMiB = wholeNumber(parser.value(budget), 1);
+    options.budget = qint64(budgetMiB) << 20;
     if (options.image.padding < 0)
         return usageError(QStringLiteral("--padding takes a whole number of pixels"));
     if (options.image.maxWidth < 0)
         return usageError(QStringLiteral("--width takes a positive whole number of pixels"));
     if (options.jobs < 0)
         return usageError(QStringLiteral("--jobs takes a positive whole number"));
+    if (budgetMiB < 0)
+        return usageError(QStringLiteral("--budget takes a positive whole number of MiB"));
     if (options.format.quality < 0 || options.format.quality > 100)
         return usageError(QStringLiteral("--quality takes a whole number from 1 to 100"));
     if (!parseExportFormat(parser.value(format), &options.format))

@@ -24,6 +24,8 @@ struct BatchOptions
     bool originalNames = false;
     ExportFormat format;
     int jobs = 1;
+    // What the workers' images may take together, in bytes.
+    qint64 budget = qint64(512) << 20;
     bool force = false;
     bool quiet = false;
 };

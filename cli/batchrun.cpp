@@ -1,4 +1,5 @@
 #include "cli/batchrun.h"
+#include "cli/memorygate.h"
 
 #include "image/decode.h"
 #include "image/detection.h"
@@ -12,6 +13,7 @@
 #include <QThreadPool>
 
 #include <mutex>
+#include <utility>
 
 namespace {
 struct Output
@@ -86,6 +88,19 @@ private:
     bool m_progressShown = false;
     QElapsedTimer m_clock;
 };
+
+// What an output's work holds at its height: each photo decoded, detection's buffers (twice the
+// photo) or the joined picture and its encoding. A header that tells no size is guessed from
+// the file, photos shrinking about tenfold.
+qint64 workingBytes(const std::vector<QByteArray> &files)
+{
+    qint64 bytes = 0;
+    for (const QByteArray &file : files) {
+        const qint64 pixels = declaredPixels(file);
+        bytes += 3 * (pixels > 0 ? 3 * pixels : 10 * qint64(file.size()));
+    }
+    return bytes;
+}
 } // namespace
 
 int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
@@ -114,6 +129,7 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
         }
     }
 
+    MemoryGate gate(options.budget);
     std::mutex failedMutex;
     bool failed = false;
     QThreadPool pool;
@@ -122,9 +138,14 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
         pool.start([&, output] {
             std::vector<cv::Mat> halves;
             bool readable = true;
-            for (const int input : output.inputs) {
+            std::vector<QByteArray> files;
+            for (const int input : output.inputs)
+                files.push_back(readPhotoFile(options.inputs.at(input)));
+            const MemoryGate::Pass pass(gate, workingBytes(files));
+            for (size_t i = 0; i < files.size(); ++i) {
+                const int input = output.inputs.at(int(i));
                 QString why;
-                const cv::Mat photo = readImageFile(options.inputs.at(input), &why);
+                const cv::Mat photo = decodeImage(std::exchange(files[i], {}), &why);
                 if (photo.empty()) {
                     reporter.message(
                         QStringLiteral("cannot read %1%2")

@@ -19,30 +19,6 @@ bool isDicom(const QByteArray &bytes)
     return bytes.size() >= 132 && bytes.mid(128, 4) == "DICM";
 }
 
-// The pixels a file's header declares, without decoding any: PNG's header is read here (Qt's
-// reader wants more of the file than the header), other formats by Qt's image plugins; 0 where
-// none knows the format (OpenCV's own limit of 2^30 pixels then holds).
-qint64 declaredPixels(const QByteArray &bytes)
-{
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24) {
-        const auto bigEndian = [&bytes](int at) {
-            return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |
-                   qint64(uchar(bytes[at + 2])) << 8 | qint64(uchar(bytes[at + 3]));
-        };
-        const qint64 width = bigEndian(16);
-        const qint64 height = bigEndian(20);
-        // Either side beyond the limit is enough; the product of two such could overflow.
-        if (width > maxPhotoPixels || height > maxPhotoPixels)
-            return maxPhotoPixels + 1;
-        return width * height;
-    }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    return size.isValid() ? qint64(size.width()) * size.height() : 0;
-}
 // Whether OpenCV may be given the bytes at all: why, when given, says why not where there is
 // more to say than that they cannot be read.
 bool decodable(const QByteArray &bytes, QString *why)
@@ -129,7 +105,30 @@ PhotoPreview scaledJpegPreview(const QByteArray &bytes)
         return PhotoPreview{preview, size, {}};
     });
 }
+
 } // namespace
+
+qint64 declaredPixels(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24) {
+        const auto bigEndian = [&bytes](int at) {
+            return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |
+                   qint64(uchar(bytes[at + 2])) << 8 | qint64(uchar(bytes[at + 3]));
+        };
+        const qint64 width = bigEndian(16);
+        const qint64 height = bigEndian(20);
+        // Either side beyond the limit is enough; the product of two such could overflow.
+        if (width > maxPhotoPixels || height > maxPhotoPixels)
+            return maxPhotoPixels + 1;
+        return width * height;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
+}
 
 QByteArray readPhotoFile(const QString &path)
 {

@@ -11,6 +11,11 @@ constexpr qint64 maxPhotoPixels = 250'000'000;
 // the photo, small enough for a hundred photos in a few hundred megabytes.
 constexpr int previewSide = 800;
 
+// The pixels a file's header declares, without decoding any: PNG's header is read here (Qt's
+// reader wants more of the file than the header), other formats by Qt's image plugins; 0 where
+// none knows the format (OpenCV's own limit of 2^30 pixels then holds).
+qint64 declaredPixels(const QByteArray &bytes);
+
 // The bytes of a regular file, or empty ones when it is not one (a folder, a device, a pipe, a
 // dangling link or a link loop) or cannot be read.
 QByteArray readPhotoFile(const QString &path);

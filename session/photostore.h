@@ -20,9 +20,10 @@
 class PhotoStore
 {
 public:
-    // Two 24-megapixel photos: what two workers hold at once, the rest of the memory left to the
-    // files' bytes and the reduced copies, which grow with the session.
-    static constexpr qint64 defaultBudget = qint64(160) << 20;
+    // A 20-megapixel photo, or a few smaller ones. Larger photos are decoded again each time:
+    // with 200 of 24 megapixels, the files' bytes and two workers' detections leave no room for
+    // one more within the files' size + 512 MB.
+    static constexpr qint64 defaultBudget = qint64(64) << 20;
 
     explicit PhotoStore(qint64 budgetBytes = defaultBudget);
 

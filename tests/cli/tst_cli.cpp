@@ -95,6 +95,13 @@ void TestCli::runs_data()
         << QStringList{"-o", "OUT", "A", "BAD", "C"} << 1 << QStringList{"0.png", "2.png"};
     QTest::newRow("unreadable half of a pair")
         << QStringList{"--pair", "1:0", "-o", "OUT", "A", "BAD"} << 1 << QStringList();
+    QTest::newRow("budget 0") << QStringList{"--budget", "0", "-o", "OUT", "A"} << 2
+                              << QStringList();
+    // Every photo needs more than a MiB: each runs alone, and all are written.
+    QTest::newRow("photos larger than the budget")
+        << QStringList{"-q", "--budget", "1", "-j", "4", "--pair", "0:2",
+                       "-o", "OUT",      "A", "B",  "C", "TWIN"}
+        << 0 << QStringList{"0_2.png", "1.png", "3.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.

@@ -1,0 +1,53 @@
+// Guards what a tile is told to show: a cropped photo whose object is not found yet shows whole,
+// so that no preview thread detects beside the workers, and cropped as soon as the box is known.
+#include "session/photolist.h"
+#include "session/photostore.h"
+#include "support/testimages.h"
+
+#include <QtTest>
+
+class TestPhotoList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shownSource_data();
+    void shownSource();
+};
+
+void TestPhotoList::shownSource_data()
+{
+    QTest::addColumn<QVariantMap>("options");
+    QTest::addColumn<bool>("boxReady");
+    QTest::addColumn<bool>("shownAsSource"); // false: shown uncropped
+    const QVariantMap cropped{{"crop", true}, {"padding", 20}};
+    QVariantMap byHand = cropped;
+    byHand.insert("box", "10,10,30,20");
+    QTest::newRow("whole photo") << QVariantMap{{"padding", 20}} << false << true;
+    QTest::newRow("cropped, box looked for") << cropped << false << false;
+    QTest::newRow("cropped, box found") << cropped << true << true;
+    QTest::newRow("cropped to a box by hand") << byHand << false << true;
+}
+
+void TestPhotoList::shownSource()
+{
+    QFETCH(QVariantMap, options);
+    QFETCH(bool, boxReady);
+    QFETCH(bool, shownAsSource);
+    PhotoStore store;
+    PhotoList list(&store);
+    const int photo = store.addImage(plainImage(80, 60, {1, 2, 3}));
+    list.append(photo, QStringLiteral("a.png"));
+    list.setOptions({0}, options);
+    if (boxReady)
+        list.setBoxReady(photo, QString());
+    const QModelIndex row = list.index(0);
+    const QString source = row.data(PhotoList::SourceRole).toString();
+    const QString shown = row.data(PhotoList::ShownSourceRole).toString();
+    QCOMPARE(shown == source, shownAsSource);
+    if (!shownAsSource)
+        QCOMPARE(shown, QString(source).replace("crop=1", "crop=0"));
+}
+
+QTEST_APPLESS_MAIN(TestPhotoList)
+#include "tst_photolist.moc"
