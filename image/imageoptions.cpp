@@ -87,3 +87,16 @@ QString descriptorOfUrl(const QString &url)
 {
     return url.startsWith(urlPrefix) ? url.mid(urlPrefix.size()) : url;
 }
+
+QString pairUrl(const QString &left, const QString &right)
+{
+    return QStringLiteral("image://stitch/") + descriptorOfUrl(left) + QLatin1Char('*') +
+           descriptorOfUrl(right);
+}
+
+QStringList pairDescriptors(const QString &id)
+{
+    // Descriptors hold no '*'.
+    const QStringList halves = id.split(QLatin1Char('*'));
+    return halves.size() == 2 ? halves : QStringList();
+}

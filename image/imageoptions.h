@@ -35,3 +35,8 @@ QString imageUrl(int index);
 // The descriptor an image URL or a source ("image://cv/3#crop=1...") carries; a text without
 // the prefix is taken as a descriptor already.
 QString descriptorOfUrl(const QString &url);
+// A pair's image URL, "image://stitch/<left>*<right>", which the provider "stitch" serves, from
+// two descriptors or image URLs; pairDescriptors gives the two descriptors back from the part
+// after "image://stitch/", an empty list when it holds no pair.
+QString pairUrl(const QString &left, const QString &right);
+QStringList pairDescriptors(const QString &id);

@@ -19,13 +19,12 @@ Row {
     // 2k (clicked second) and 2k + 1 (clicked first).
     property var hidden: []
 
-    // A text "image://cv/<descriptor>" without its prefix.
     function descriptorOf(url) {
-        return url.substring(11)
+        return cvimage.descriptorOf(url)
     }
 
     function stitchUrl(pair) {
-        return "image://stitch/" + descriptorOf(pair[0]) + "*" + descriptorOf(pair[1])
+        return cvimage.pairUrl(pair[0], pair[1])
     }
 
     function choose(index) {

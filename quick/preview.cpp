@@ -82,8 +82,8 @@ QImage previewImage(PhotoStore &store, const QString &descriptor, const QSize &b
 
 QImage previewPair(PhotoStore &store, const QString &id, const QSize &bounds)
 {
-    const QStringList parts = id.split(QLatin1Char('*'), Qt::KeepEmptyParts, Qt::CaseSensitive);
-    if (parts.size() < 2)
+    const QStringList parts = pairDescriptors(id);
+    if (parts.isEmpty())
         return {};
     return orEmpty([&] {
         const Planned left = plan(store, parts.at(0));

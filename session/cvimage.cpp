@@ -1,5 +1,6 @@
 #include "session/cvimage.h"
 
+#include "image/imageoptions.h"
 #include "session/session.h"
 
 #include <QQmlEngine>
@@ -63,6 +64,16 @@ void CvImage::importUrls(const QVariant &urls)
 void CvImage::setExportFolder(const QVariant &folder)
 {
     m_session->setExportFolder(folder);
+}
+
+QString CvImage::descriptorOf(const QString &url) const
+{
+    return descriptorOfUrl(url);
+}
+
+QString CvImage::pairUrl(const QString &left, const QString &right) const
+{
+    return ::pairUrl(left, right);
 }
 
 bool CvImage::save(const QVariant &uri)

@@ -45,6 +45,10 @@ public:
     Q_INVOKABLE void importUrls(const QVariant &urls);
     // Takes a path as it is, or a folder URL as its local path.
     Q_INVOKABLE void setExportFolder(const QVariant &folder);
+    // The descriptor an image URL carries, and the image URL of a pair of them: the session's
+    // keys are built and read here, not in script.
+    Q_INVOKABLE QString descriptorOf(const QString &url) const;
+    Q_INVOKABLE QString pairUrl(const QString &left, const QString &right) const;
     // Exports one descriptor's image; returns whether its file was written.
     Q_INVOKABLE bool save(const QVariant &uri);
     // Exports a pair of descriptors as one image; returns whether its file was written.

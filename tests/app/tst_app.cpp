@@ -1,4 +1,5 @@
 // Guards the whole workflow in the window: drops, crops, hand boxes, pairs, names, overwrites.
+#include "image/imageoptions.h"
 #include "image/pair.h"
 #include "quick/registration.h"
 #include "session/session.h"
@@ -134,7 +135,8 @@ void TestApp::wholeWorkflow()
     drop(m_images.mid(0, 2) + QList<QUrl>{QUrl::fromLocalFile(notes)} + m_images.mid(2),
          m_images.size());
     const QVariantList images = byId("cvimage")->property("imageArray").toList();
-    const int first = images.constFirst().toString().mid(11).toInt(); // its index in the store
+    const int first =
+        descriptorOfUrl(images.constFirst().toString()).toInt(); // its index in the store
     QQuickItem *unreadable = item("importPage", "unreadable");
     QTRY_VERIFY(unreadable->isVisible());
     QCOMPARE(unreadable->property("text").toString(), "1 file could not be read: notes.txt");
@@ -170,7 +172,7 @@ void TestApp::wholeWorkflow()
         QTRY_VERIFY(tile("stitch", i)->isVisible());
     QStringList descriptors;
     for (const QVariant &source : byId("stitch")->property("sources").toList())
-        descriptors << source.toString().mid(11);
+        descriptors << descriptorOfUrl(source.toString());
     const QString detected = QStringLiteral("%1#crop=1&padding=50&maxWidth=400").arg(first);
     QVERIFY2(descriptors.at(0).startsWith(detected + "&box="), qPrintable(descriptors.at(0)));
     QCOMPARE(descriptors.at(1), QStringLiteral("%1#crop=0&padding=50&maxWidth=400").arg(first + 1));
