@@ -89,7 +89,6 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     options.jobs = wholeNumber(parser.value(jobs), 1);
     options.format.quality = wholeNumber(parser.value(quality), 1);
     const int budgetMiB = wholeNumber(parser.value(budget), 1);
-    options.budget = qint64(budgetMiB) << 20;
     if (options.image.padding < 0)
         return usageError(QStringLiteral("--padding takes a whole number of pixels"));
     if (options.image.maxWidth < 0)
@@ -98,6 +97,7 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         return usageError(QStringLiteral("--jobs takes a positive whole number"));
     if (budgetMiB < 0)
         return usageError(QStringLiteral("--budget takes a positive whole number of MiB"));
+    options.budget = qint64(budgetMiB) << 20;
     if (options.format.quality < 0 || options.format.quality > 100)
         return usageError(QStringLiteral("--quality takes a whole number from 1 to 100"));
     if (!parseExportFormat(parser.value(format), &options.format))
