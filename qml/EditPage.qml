@@ -208,7 +208,8 @@ RowLayout {
                         crop: model.crop
                         padding: model.padding
                         maxWidth: model.maxWidth
-                        source: model.shownSource
+                        // Off the screen the previews give their memory back.
+                        source: editPage.visible ? model.shownSource : ""
                         finding: model.shownSource !== model.source
                         doubt: model.doubt
                         onOpened: cropEditor.openFor(index, model.photoIndex, model.box,

@@ -51,7 +51,9 @@ Item {
                             sourceSize.height: 200
                             fillMode: Image.PreserveAspectFit
                             asynchronous: true
-                            source: model.imageUrl
+                            // Off the screen the thumbnails give their memory back; coming back
+                            // costs a few milliseconds of the reduced copies.
+                            source: importPage.visible ? model.imageUrl : ""
                         }
 
                         Text {

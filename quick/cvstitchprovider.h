@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QQuickAsyncImageProvider>
-
-class Session;
+#include "quick/preview.h"
+#include "quick/previewprovider.h"
 
 // Serves "image://stitch/<left descriptor>*<right descriptor>": the joined pair's preview fitted
-// into 400 by 200, asynchronously for the engine and at once through requestPixmap.
-class CvStitchProvider : public QQuickAsyncImageProvider
+// into 400 by 200.
+class CvStitchProvider : public PreviewProvider
 {
 public:
-    explicit CvStitchProvider(Session *session) : m_session(session) {}
-
-    QPixmap requestPixmap(const QString &id, QSize *size, const QSize &requestedSize) override;
-    QQuickImageResponse *requestImageResponse(const QString &id,
-                                              const QSize &requestedSize) override;
-
-private:
-    Session *m_session;
+    explicit CvStitchProvider(Session *session)
+        : PreviewProvider(session, previewPair, QSize(400, 200))
+    {
+    }
 };
