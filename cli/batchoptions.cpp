@@ -1,5 +1,6 @@
 #include "cli/batchoptions.h"
 
+#include <QColor>
 #include <QCommandLineParser>
 #include <QSet>
 #include <QThread>
@@ -40,6 +41,15 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                                   "FILE list, A on the left); repeatable; a photo in a pair is "
                                   "not written alone.",
                                   "A:B");
+    const QCommandLineOption pairLayout(
+        "pair-layout",
+        "stretch (default): the right photo at the left's height, its width kept; proportional: "
+        "scaled to the left's height; canvas: both at the lower height on a background.",
+        "stretch|proportional|canvas", "stretch");
+    const QCommandLineOption gap("gap", "Pixels around and between a canvas's photos (default 20).",
+                                 "N", "20");
+    const QCommandLineOption background(
+        "background", "A canvas's colour: a name or #rrggbb (default white).", "COLOUR", "white");
     const QCommandLineOption names("names",
                                    "index (default): \"3.png\", pairs \"0_3.png\"; original: the "
                                    "input's file name without extension, pairs \"left+right\", a "
@@ -57,8 +67,8 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         "MiB", "512");
     const QCommandLineOption force({"f", "force"}, "Replace files that already exist.");
     const QCommandLineOption quiet({"q", "quiet"}, "No progress.");
-    parser.addOptions(
-        {output, crop, padding, width, pair, names, format, quality, jobs, budget, force, quiet});
+    parser.addOptions({output, crop, padding, width, pair, pairLayout, gap, background, names,
+                       format, quality, jobs, budget, force, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photos to process."),
@@ -103,6 +113,16 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     if (!parseExportFormat(parser.value(format), &options.format))
         return usageError(
             QStringLiteral("unknown format '%1' (png, jpg, webp)").arg(parser.value(format)));
+    if (!parsePairLayout(parser.value(pairLayout), &options.pairStyle.layout))
+        return usageError(QStringLiteral("--pair-layout takes stretch, proportional or canvas"));
+    options.pairStyle.gap = wholeNumber(parser.value(gap), 0);
+    if (options.pairStyle.gap < 0)
+        return usageError(QStringLiteral("--gap takes a whole number of pixels"));
+    const QColor colour(parser.value(background));
+    if (!colour.isValid())
+        return usageError(QStringLiteral("--background takes a colour name or #rrggbb"));
+    options.pairStyle.background =
+        cv::Vec3b(uchar(colour.red()), uchar(colour.green()), uchar(colour.blue()));
     const QString naming = parser.value(names);
     if (naming != QLatin1String("index") && naming != QLatin1String("original"))
         return usageError(QStringLiteral("--names takes index or original"));

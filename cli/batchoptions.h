@@ -2,6 +2,7 @@
 
 #include "image/export.h"
 #include "image/imageoptions.h"
+#include "image/pair.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ struct BatchOptions
     // crop, padding and maxWidth for every photo; the index is unused.
     ImageOptions image;
     QVector<Pair> pairs;
+    PairStyle pairStyle;
     bool originalNames = false;
     ExportFormat format;
     int jobs = 1;

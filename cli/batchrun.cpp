@@ -161,8 +161,9 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
             }
             bool written = false;
             if (readable) {
-                const cv::Mat image =
-                    halves.size() == 1 ? halves.front() : joinPair(halves.at(0), halves.at(1));
+                const cv::Mat image = halves.size() == 1
+                                          ? halves.front()
+                                          : joinPair(halves.at(0), halves.at(1), options.pairStyle);
                 written = exportImage(image, options.output, output.stem, options.format);
                 if (!written)
                     reporter.message(QStringLiteral("cannot write %1")

@@ -5,21 +5,88 @@
 
 #include <opencv2/imgproc.hpp>
 
-cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right)
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A side scaled to height, its proportions kept, at least a pixel wide.
+int widthAt(const cv::Size &side, int height)
+{
+    return std::max(1, int(std::lround(double(side.width) * height / side.height)));
+}
+
+// An image scaled into its place: averaged when it shrinks, interpolated when it grows.
+void scaleInto(const cv::Mat &image, cv::Mat place)
+{
+    if (image.size() == place.size()) {
+        image.copyTo(place);
+        return;
+    }
+    const bool shrinks = place.cols <= image.cols && place.rows <= image.rows;
+    cv::resize(image, place, place.size(), 0, 0, shrinks ? cv::INTER_AREA : cv::INTER_LINEAR);
+}
+} // namespace
+
+bool parsePairLayout(const QString &name, PairLayout *layout)
+{
+    if (name == QLatin1String("stretch"))
+        *layout = PairLayout::Stretch;
+    else if (name == QLatin1String("proportional"))
+        *layout = PairLayout::Proportional;
+    else if (name == QLatin1String("canvas"))
+        *layout = PairLayout::Canvas;
+    else
+        return false;
+    return true;
+}
+
+PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style)
+{
+    if (left.empty() || right.empty())
+        return {};
+    switch (style.layout) {
+    case PairLayout::Stretch:
+        return {{left.width + right.width, left.height},
+                {0, 0, left.width, left.height},
+                {left.width, 0, right.width, left.height}};
+    case PairLayout::Proportional: {
+        const int rightWidth = widthAt(right, left.height);
+        return {{left.width + rightWidth, left.height},
+                {0, 0, left.width, left.height},
+                {left.width, 0, rightWidth, left.height}};
+    }
+    case PairLayout::Canvas:
+        break;
+    }
+    const int gap = std::max(0, style.gap);
+    const int height = std::min(left.height, right.height);
+    const int leftWidth = widthAt(left, height);
+    const int rightWidth = widthAt(right, height);
+    return {{3 * gap + leftWidth + rightWidth, 2 * gap + height},
+            {gap, gap, leftWidth, height},
+            {2 * gap + leftWidth, gap, rightWidth, height}};
+}
+
+cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right, const PairStyle &style)
 {
     if (left.empty() || right.empty() || left.type() != right.type())
         return {};
-    if (double(left.rows) * (double(left.cols) + right.cols) > maxImagePixels)
+    const PairGeometry geometry = pairGeometry(left.size(), right.size(), style);
+    if (double(geometry.size.width) * geometry.size.height > maxImagePixels)
         return {};
-    return orEmpty([&left, &right] {
-        // Both halves go straight into the joined picture: no scaled copy of the right one.
-        cv::Mat joined(left.rows, left.cols + right.cols, left.type());
-        left.copyTo(joined(cv::Rect(0, 0, left.cols, left.rows)));
-        cv::Mat rightHalf = joined(cv::Rect(left.cols, 0, right.cols, left.rows));
-        if (right.rows == left.rows)
-            right.copyTo(rightHalf);
-        else
-            cv::resize(right, rightHalf, rightHalf.size(), 0, 0, cv::INTER_LINEAR);
+    return orEmpty([&] {
+        // Both halves go straight into the joined picture: no scaled copy of either.
+        cv::Mat joined(geometry.size, left.type());
+        if (style.layout == PairLayout::Canvas)
+            joined.setTo(cv::Scalar(style.background[0], style.background[1], style.background[2]));
+        scaleInto(left, joined(geometry.left));
+        if (style.layout == PairLayout::Stretch && right.rows != left.rows) {
+            // Stretched the way files made so far were: interpolated whichever way it goes.
+            cv::Mat place = joined(geometry.right);
+            cv::resize(right, place, place.size(), 0, 0, cv::INTER_LINEAR);
+        } else {
+            scaleInto(right, joined(geometry.right));
+        }
         return joined;
     });
 }

@@ -1,7 +1,40 @@
 #pragma once
 
+#include <QString>
 #include <opencv2/core.hpp>
 
-// Left and right side by side at the left image's height; the right image is stretched or
-// squeezed vertically to it. Empty when either is empty or the two cannot be joined.
-cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right);
+// How the two halves of a pair share one picture.
+enum class PairLayout {
+    // The right half at the left half's height, its width kept: stretched or squeezed.
+    Stretch,
+    // The right half scaled to the left half's height, its proportions kept.
+    Proportional,
+    // Both halves at the lower one's height, proportions kept, on a background with a gap
+    // around and between them.
+    Canvas,
+};
+
+struct PairStyle
+{
+    PairLayout layout = PairLayout::Stretch;
+    // Canvas only: the gap in pixels and the background's RGB colour.
+    int gap = 0;
+    cv::Vec3b background{255, 255, 255};
+};
+
+// "stretch", "proportional" or "canvas"; false for any other name.
+bool parsePairLayout(const QString &name, PairLayout *layout);
+
+// Where a pair's halves go: the joined picture's size and each half's rectangle in it. Empty
+// when either half is empty.
+struct PairGeometry
+{
+    cv::Size size;
+    cv::Rect left;
+    cv::Rect right;
+};
+PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style = {});
+
+// Left and right joined in style, the right half on the right. Empty when either is empty, the
+// two are of different types or the picture would pass maxImagePixels.
+cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right, const PairStyle &style = {});

@@ -95,6 +95,17 @@ void TestCli::runs_data()
         << QStringList{"-o", "OUT", "A", "BAD", "C"} << 1 << QStringList{"0.png", "2.png"};
     QTest::newRow("unreadable half of a pair")
         << QStringList{"--pair", "1:0", "-o", "OUT", "A", "BAD"} << 1 << QStringList();
+    QTest::newRow("unknown pair layout")
+        << QStringList{"--pair-layout", "mosaic", "--pair", "0:1", "-o", "OUT", "A", "B"} << 2
+        << QStringList();
+    QTest::newRow("canvas of no colour")
+        << QStringList{"--pair-layout", "canvas", "--background", "#12", "-o", "OUT", "A", "B"} << 2
+        << QStringList();
+    QTest::newRow("canvas pair")
+        << QStringList{"-q",      "--pair-layout", "canvas", "--gap", "5",   "--background",
+                       "#102030", "--pair",        "1:0",    "-o",    "OUT", "A",
+                       "B"}
+        << 0 << QStringList{"1_0.png"};
     QTest::newRow("budget 0") << QStringList{"--budget", "0", "-o", "OUT", "A"} << 2
                               << QStringList();
     // Every photo needs more than a MiB: each runs alone, and all are written.

@@ -17,6 +17,8 @@ private slots:
     void fullFileSystem();
     void joinSizes_data();
     void joinSizes();
+    void pairLayouts_data();
+    void pairLayouts();
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
@@ -124,6 +126,65 @@ void TestExport::joinSizes()
     cv::resize(rightImage, expected, cv::Size(right.width, left.height), 0, 0, cv::INTER_LINEAR);
     cv::hconcat(leftImage, expected, expected);
     QVERIFY(samePixels(joined, expected));
+}
+
+void TestExport::pairLayouts_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("gap");
+    QTest::newRow("proportional") << int(PairLayout::Proportional) << 0;
+    QTest::newRow("canvas without a gap") << int(PairLayout::Canvas) << 0;
+    QTest::newRow("canvas with a gap") << int(PairLayout::Canvas) << 7;
+}
+
+// Random sizes against a naive oracle: each half keeps its proportions within a pixel, nothing
+// is enlarged on a canvas, the halves sit where the geometry says, the gap shows the background.
+void TestExport::pairLayouts()
+{
+    QFETCH(int, layout);
+    QFETCH(int, gap);
+    PairStyle style;
+    style.layout = PairLayout(layout);
+    style.gap = gap;
+    style.background = {12, 34, 56};
+    cv::RNG random(layout * 100 + gap);
+    for (int i = 0; i < 40; ++i) {
+        const cv::Size leftSize(random.uniform(1, 300), random.uniform(1, 300));
+        const cv::Size rightSize(random.uniform(1, 300), random.uniform(1, 300));
+        cv::Mat left(leftSize, CV_8UC3), right(rightSize, CV_8UC3);
+        cv::randu(left, 0, 256);
+        cv::randu(right, 0, 256);
+        const cv::Mat joined = joinPair(left, right, style);
+        const PairGeometry geometry = pairGeometry(leftSize, rightSize, style);
+        QCOMPARE(joined.size(), geometry.size);
+        const auto proportionKept = [](const cv::Size &from, const cv::Rect &to) {
+            return std::abs(double(from.width) * to.height / from.height - to.width) <= 1.0;
+        };
+        QVERIFY(proportionKept(rightSize, geometry.right));
+        if (style.layout == PairLayout::Proportional) {
+            QCOMPARE(geometry.left, cv::Rect(cv::Point(0, 0), leftSize));
+            QCOMPARE(geometry.right.height, leftSize.height);
+            cv::Mat expected;
+            cv::resize(right, expected, geometry.right.size(), 0, 0,
+                       geometry.right.width <= rightSize.width &&
+                               geometry.right.height <= rightSize.height
+                           ? cv::INTER_AREA
+                           : cv::INTER_LINEAR);
+            cv::hconcat(left, expected, expected);
+            QVERIFY(samePixels(joined, expected));
+            continue;
+        }
+        QVERIFY(proportionKept(leftSize, geometry.left));
+        QVERIFY(geometry.left.height <= leftSize.height &&
+                geometry.right.height <= rightSize.height);
+        QCOMPARE(geometry.size.height, std::min(leftSize.height, rightSize.height) + 2 * gap);
+        QCOMPARE(geometry.right.x, geometry.left.br().x + gap);
+        QCOMPARE(geometry.size.width, geometry.right.br().x + gap);
+        if (gap > 0) {
+            QCOMPARE(joined.at<cv::Vec3b>(0, 0), style.background);
+            QCOMPARE(joined.at<cv::Vec3b>(joined.rows - 1, geometry.left.br().x), style.background);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestExport)
