@@ -88,15 +88,19 @@ QString descriptorOfUrl(const QString &url)
     return url.startsWith(urlPrefix) ? url.mid(urlPrefix.size()) : url;
 }
 
-QString pairUrl(const QString &left, const QString &right)
+QString pairUrl(const QString &left, const QString &right, const PairStyle &style)
 {
+    const QString styleText = pairStyleText(style);
     return QStringLiteral("image://stitch/") + descriptorOfUrl(left) + QLatin1Char('*') +
-           descriptorOfUrl(right);
+           descriptorOfUrl(right) + (styleText.isEmpty() ? QString() : '*' + styleText);
 }
 
-QStringList pairDescriptors(const QString &id)
+bool parsePairId(const QString &id, PairRequest *request)
 {
-    // Descriptors hold no '*'.
-    const QStringList halves = id.split(QLatin1Char('*'));
-    return halves.size() == 2 ? halves : QStringList();
+    // Descriptors and styles hold no '*'.
+    const QStringList parts = id.split(QLatin1Char('*'));
+    if (parts.size() != 2 && parts.size() != 3)
+        return false;
+    *request = {parts.at(0), parts.at(1), parsePairStyle(parts.value(2))};
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/pair.h"
+
 #include <QString>
 #include <QStringList>
 #include <opencv2/core/types.hpp>
@@ -35,8 +37,15 @@ QString imageUrl(int index);
 // The descriptor an image URL or a source ("image://cv/3#crop=1...") carries; a text without
 // the prefix is taken as a descriptor already.
 QString descriptorOfUrl(const QString &url);
-// A pair's image URL, "image://stitch/<left>*<right>", which the provider "stitch" serves, from
-// two descriptors or image URLs; pairDescriptors gives the two descriptors back from the part
-// after "image://stitch/", an empty list when it holds no pair.
-QString pairUrl(const QString &left, const QString &right);
-QStringList pairDescriptors(const QString &id);
+// A pair's image URL, "image://stitch/<left>*<right>", followed by "*<style>" unless the style
+// is the default, which the provider "stitch" serves, from two descriptors or image URLs.
+QString pairUrl(const QString &left, const QString &right, const PairStyle &style = {});
+// What the part of a pair's URL after "image://stitch/" asks for: the two descriptors and the
+// style; false when it holds no pair.
+struct PairRequest
+{
+    QString left;
+    QString right;
+    PairStyle style;
+};
+bool parsePairId(const QString &id, PairRequest *request);

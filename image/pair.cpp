@@ -40,6 +40,73 @@ bool parsePairLayout(const QString &name, PairLayout *layout)
     return true;
 }
 
+namespace {
+QString layoutName(PairLayout layout)
+{
+    switch (layout) {
+    case PairLayout::Proportional:
+        return QStringLiteral("proportional");
+    case PairLayout::Canvas:
+        return QStringLiteral("canvas");
+    case PairLayout::Stretch:
+        break;
+    }
+    return QStringLiteral("stretch");
+}
+
+// "rrggbb", with or without a leading '#'; false when it is not six hex digits.
+bool parseColour(QString text, cv::Vec3b *colour)
+{
+    if (text.startsWith(QLatin1Char('#')))
+        text.remove(0, 1);
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 16);
+    if (!ok || text.size() != 6)
+        return false;
+    *colour = cv::Vec3b(uchar(value >> 16), uchar(value >> 8), uchar(value));
+    return true;
+}
+
+QString colourText(const cv::Vec3b &colour)
+{
+    return QStringLiteral("%1").arg(uint(colour[0]) << 16 | uint(colour[1]) << 8 | colour[2], 6, 16,
+                                    QLatin1Char('0'));
+}
+} // namespace
+
+PairStyle pairStyleOf(const QVariantMap &options)
+{
+    PairStyle style;
+    parsePairLayout(options.value(QStringLiteral("pairLayout")).toString(), &style.layout);
+    style.gap = std::max(0, options.value(QStringLiteral("gap"), 0).toInt());
+    parseColour(options.value(QStringLiteral("background")).toString(), &style.background);
+    return style;
+}
+
+QString pairStyleText(const PairStyle &style)
+{
+    if (style.layout == PairLayout::Stretch)
+        return {};
+    QString text = QStringLiteral("layout=") + layoutName(style.layout);
+    if (style.layout == PairLayout::Canvas)
+        text += QStringLiteral("&gap=%1&background=").arg(style.gap) + colourText(style.background);
+    return text;
+}
+
+PairStyle parsePairStyle(const QString &text)
+{
+    QVariantMap options;
+    for (const QString &part : text.split(QLatin1Char('&'))) {
+        const int equals = part.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            options.insert(part.left(equals) == QLatin1String("layout")
+                               ? QStringLiteral("pairLayout")
+                               : part.left(equals),
+                           part.mid(equals + 1));
+    }
+    return pairStyleOf(options);
+}
+
 PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style)
 {
     if (left.empty() || right.empty())

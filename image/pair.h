@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 #include <opencv2/core.hpp>
 
 // How the two halves of a pair share one picture.
@@ -24,6 +25,14 @@ struct PairStyle
 
 // "stretch", "proportional" or "canvas"; false for any other name.
 bool parsePairLayout(const QString &name, PairLayout *layout);
+
+// A style from the options script code gives: "pairLayout" (a name above), "gap" (pixels) and
+// "background" ("#rrggbb"); what is missing or wrong stays as in the default style.
+PairStyle pairStyleOf(const QVariantMap &options);
+// A style as the text a pair's image URL carries, "layout=canvas&gap=20&background=102030",
+// empty for the default style; parsePairStyle reads it back.
+QString pairStyleText(const PairStyle &style);
+PairStyle parsePairStyle(const QString &text);
 
 // Where a pair's halves go: the joined picture's size and each half's rectangle in it. Empty
 // when either half is empty.

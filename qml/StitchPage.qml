@@ -24,7 +24,16 @@ Row {
     }
 
     function stitchUrl(pair) {
-        return cvimage.pairUrl(pair[0], pair[1])
+        return cvimage.pairUrl(pair[0], pair[1], pairStyle())
+    }
+
+    // How a pair's halves share its picture, as chosen above the pairs.
+    function pairStyle() {
+        return {
+            pairLayout: ["stretch", "proportional", "canvas"][layoutBox.currentIndex],
+            gap: gapBox.value,
+            background: ["#ffffff", "#000000", "#808080"][backgroundBox.currentIndex]
+        }
     }
 
     function choose(index) {
@@ -79,13 +88,13 @@ Row {
         cvimage.exporter.start(exportTarget, exportSingles(), exportPairs(), exportOptions())
     }
 
-    // Names and format as chosen above the pairs.
+    // Names, format and pair layout as chosen above the pairs.
     function exportOptions() {
-        return {
-            names: namesBox.currentIndex === 1 ? "original" : "index",
-            format: ["png", "jpg", "webp"][formatBox.currentIndex],
-            quality: qualityBox.value
-        }
+        var options = pairStyle()
+        options.names = namesBox.currentIndex === 1 ? "original" : "index"
+        options.format = ["png", "jpg", "webp"][formatBox.currentIndex]
+        options.quality = qualityBox.value
+        return options
     }
 
     function exportSingles() {
@@ -240,6 +249,42 @@ Row {
                     visible: formatBox.currentIndex > 0
                     ToolTip.visible: hovered
                     ToolTip.text: "Quality of JPEG and WebP files"
+                }
+            }
+
+            Row {
+                spacing: 10
+
+                ComboBox {
+                    id: layoutBox
+                    objectName: "pairLayout"
+                    width: 300
+                    model: ["Stretch to the left's height", "Same height, proportions kept",
+                        "Fit on a canvas"]
+                    ToolTip.visible: hovered
+                    ToolTip.text: "How the two photos of a pair share one picture"
+                }
+
+                SpinBox {
+                    id: gapBox
+                    objectName: "gap"
+                    from: 0
+                    to: 500
+                    value: 20
+                    editable: true
+                    visible: layoutBox.currentIndex === 2
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Pixels around and between the photos on the canvas"
+                }
+
+                ComboBox {
+                    id: backgroundBox
+                    objectName: "background"
+                    width: 110
+                    model: ["White", "Black", "Grey"]
+                    visible: layoutBox.currentIndex === 2
+                    ToolTip.visible: hovered
+                    ToolTip.text: "The canvas's colour"
                 }
             }
 
@@ -407,5 +452,8 @@ Row {
         property alias names: namesBox.currentIndex
         property alias format: formatBox.currentIndex
         property alias quality: qualityBox.value
+        property alias pairLayout: layoutBox.currentIndex
+        property alias gap: gapBox.value
+        property alias background: backgroundBox.currentIndex
     }
 }

@@ -3,6 +3,7 @@
 #include "image/failsafe.h"
 #include "image/framing.h"
 #include "image/imageoptions.h"
+#include "image/pair.h"
 #include "session/photostore.h"
 
 #include <opencv2/imgproc.hpp>
@@ -82,28 +83,37 @@ QImage previewImage(PhotoStore &store, const QString &descriptor, const QSize &b
 
 QImage previewPair(PhotoStore &store, const QString &id, const QSize &bounds)
 {
-    const QStringList parts = pairDescriptors(id);
-    if (parts.isEmpty())
+    PairRequest request;
+    if (!parsePairId(id, &request))
         return {};
     return orEmpty([&] {
-        const Planned left = plan(store, parts.at(0));
-        const Planned right = plan(store, parts.at(1));
-        const cv::Size leftSize = left.framing.size;
-        const cv::Size rightSize = right.framing.size;
-        if (leftSize.empty() || rightSize.empty())
-            return QImage();
-        // The export joins the right half at the left half's height, keeping its width.
-        const cv::Size joined(leftSize.width + rightSize.width, leftSize.height);
-        if (double(joined.width) * joined.height > maxImagePixels)
+        const Planned left = plan(store, request.left);
+        const Planned right = plan(store, request.right);
+        const PairGeometry geometry =
+            pairGeometry(left.framing.size, right.framing.size, request.style);
+        if (geometry.size.empty() ||
+            double(geometry.size.width) * geometry.size.height > maxImagePixels)
             return QImage();
         // A pixel column for each half at least.
-        const QSize size = fitted(joined, bounds, QSize(2, 1));
-        const int leftWidth =
-            std::clamp(int(std::lround(double(size.width()) * leftSize.width / joined.width)), 1,
-                       size.width() - 1);
-        cv::Mat pair;
-        cv::hconcat(cut(left, cv::Size(leftWidth, size.height())),
-                    cut(right, cv::Size(size.width() - leftWidth, size.height())), pair);
+        const QSize size = fitted(geometry.size, bounds, QSize(2, 1));
+        const double sx = double(size.width()) / geometry.size.width;
+        const double sy = double(size.height()) / geometry.size.height;
+        const cv::Vec3b &background = request.style.background;
+        cv::Mat pair(size.height(), size.width(), CV_8UC3,
+                     cv::Scalar(background[0], background[1], background[2]));
+        // Each half where the export puts it, scaled; the left one first claims its columns.
+        int taken = 0;
+        for (const auto &[half, place] :
+             {std::pair(&left, geometry.left), std::pair(&right, geometry.right)}) {
+            const int x = std::clamp(int(std::lround(place.x * sx)), taken, size.width() - 1);
+            const int y = std::min(int(std::lround(place.y * sy)), size.height() - 1);
+            const int width = std::clamp(int(std::lround(place.br().x * sx)) - x, 1,
+                                         size.width() - x - (half == &left ? 1 : 0));
+            const int height =
+                std::clamp(int(std::lround(place.br().y * sy)) - y, 1, size.height() - y);
+            cut(*half, cv::Size(width, height)).copyTo(pair(cv::Rect(x, y, width, height)));
+            taken = x + width;
+        }
         return toImage(pair);
     });
 }

@@ -71,9 +71,9 @@ QString CvImage::descriptorOf(const QString &url) const
     return descriptorOfUrl(url);
 }
 
-QString CvImage::pairUrl(const QString &left, const QString &right) const
+QString CvImage::pairUrl(const QString &left, const QString &right, const QVariantMap &style) const
 {
-    return ::pairUrl(left, right);
+    return ::pairUrl(left, right, pairStyleOf(style));
 }
 
 bool CvImage::save(const QVariant &uri)

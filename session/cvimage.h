@@ -48,7 +48,9 @@ public:
     // The descriptor an image URL carries, and the image URL of a pair of them: the session's
     // keys are built and read here, not in script.
     Q_INVOKABLE QString descriptorOf(const QString &url) const;
-    Q_INVOKABLE QString pairUrl(const QString &left, const QString &right) const;
+    // style: the export options' "pairLayout", "gap" and "background".
+    Q_INVOKABLE QString pairUrl(const QString &left, const QString &right,
+                                const QVariantMap &style = {}) const;
     // Exports one descriptor's image; returns whether its file was written.
     Q_INVOKABLE bool save(const QVariant &uri);
     // Exports a pair of descriptors as one image; returns whether its file was written.

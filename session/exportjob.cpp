@@ -65,25 +65,27 @@ void ExportJob::start(const QVariant &folder, const QStringList &singles, const 
     const QString path = exportFolderPath(folder);
     const QVector<File> files = plan(singles, pairs, options);
     const ExportFormat format = formatOf(options);
+    const PairStyle style = pairStyleOf(options);
     m_tasks.resume();
     m_total = int(files.size());
     m_written = m_failed = m_skipped = 0;
     for (const File &file : files)
-        add(path, file, format);
+        add(path, file, format, style);
     emit progressChanged();
     if (m_total == 0)
         emit finished(0, 0, false);
 }
 
-void ExportJob::add(const QString &folder, const File &file, const ExportFormat &format)
+void ExportJob::add(const QString &folder, const File &file, const ExportFormat &format,
+                    const PairStyle &style)
 {
-    m_tasks.run([this, folder, file, format](bool cancelled) {
+    m_tasks.run([this, folder, file, format, style](bool cancelled) {
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
             const QStringList &halves = file.descriptors;
             const cv::Mat image = halves.size() == 1
                                       ? m_store->render(halves.at(0))
-                                      : m_store->renderPair(halves.at(0), halves.at(1));
+                                      : m_store->renderPair(halves.at(0), halves.at(1), style);
             outcome = exportImage(image, folder, file.stem, format) ? Written : Failed;
         }
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());

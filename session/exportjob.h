@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/export.h"
+#include "image/pair.h"
 #include "session/backgroundtasks.h"
 
 #include <QObject>
@@ -62,7 +63,8 @@ private:
     // The files an export writes: their descriptors and names without the extension.
     QVector<File> plan(const QStringList &singles, const QVariantList &pairs,
                        const QVariantMap &options) const;
-    void add(const QString &folder, const File &file, const ExportFormat &format);
+    void add(const QString &folder, const File &file, const ExportFormat &format,
+             const PairStyle &style);
 
     PhotoStore *m_store;
     std::function<QString(int)> m_originalPath;

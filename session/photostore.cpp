@@ -186,12 +186,12 @@ cv::Mat PhotoStore::render(const QString &descriptor)
                         options.crop ? cropBox(options, source.size(), detected) : cv::Rect());
 }
 
-cv::Mat PhotoStore::renderPair(const QString &left, const QString &right)
+cv::Mat PhotoStore::renderPair(const QString &left, const QString &right, const PairStyle &style)
 {
     // The left half is rendered before the right one is decoded: a worker holds one full-size
     // photo at a time.
     const cv::Mat leftHalf = render(left);
-    return leftHalf.empty() ? cv::Mat() : joinPair(leftHalf, render(right));
+    return leftHalf.empty() ? cv::Mat() : joinPair(leftHalf, render(right), style);
 }
 
 void PhotoStore::setBudget(qint64 bytes)

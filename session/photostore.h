@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/decode.h"
+#include "image/pair.h"
 
 #include <QByteArray>
 #include <QCache>
@@ -64,8 +65,8 @@ public:
     // grown by the padding and scaled to maxWidth wide. 8-bit RGB, shared with the cache when
     // uncropped (not to be written to), or empty when the descriptor yields no picture.
     cv::Mat render(const QString &descriptor);
-    // Two descriptors rendered and joined, left first.
-    cv::Mat renderPair(const QString &left, const QString &right);
+    // Two descriptors rendered and joined in style, left first.
+    cv::Mat renderPair(const QString &left, const QString &right, const PairStyle &style = {});
 
     void setBudget(qint64 bytes);
     qint64 budget() const;

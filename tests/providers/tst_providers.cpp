@@ -1,5 +1,7 @@
 // Guards previews: the export's region and aspect, nothing where the export is empty, async
 // answers.
+#include "image/imageoptions.h"
+#include "image/pair.h"
 #include "quick/cvimageprovider.h"
 #include "quick/cvstitchprovider.h"
 #include "session/session.h"
@@ -16,6 +18,8 @@ class TestProviders : public QObject
 private slots:
     void previewShowsTheExport_data();
     void previewShowsTheExport();
+    void pairPreviewShowsTheExport_data();
+    void pairPreviewShowsTheExport();
     void stripsAreShown_data();
     void stripsAreShown();
 
@@ -72,6 +76,46 @@ void TestProviders::previewShowsTheExport()
                               const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
     QVERIFY2(cv::norm(shownPixels, expected, cv::NORM_L1) / expected.total() / 3 < 6,
              "the preview differs from the exported picture");
+}
+
+void TestProviders::pairPreviewShowsTheExport_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("gap");
+    QTest::newRow("stretch") << "stretch" << 0;
+    QTest::newRow("proportional") << "proportional" << 0;
+    QTest::newRow("canvas") << "canvas" << 150;
+}
+
+// A pair's preview, asked for by the URL the stitch page builds, has the exported pair's aspect
+// and, within scaling noise, its pixels: halves, gap and background where the export puts them.
+void TestProviders::pairPreviewShowsTheExport()
+{
+    QFETCH(QString, layout);
+    QFETCH(int, gap);
+    const QVariantMap styleOptions{{"pairLayout", layout}, {"gap", gap}, {"background", "#204060"}};
+    const PairStyle style = pairStyleOf(styleOptions);
+    const QString left =
+        QString::number(m_session.store().addImage(plainImage(1200, 900, {200, 30, 30}))) +
+        "#crop=0&padding=0&maxWidth=400";
+    const QString right =
+        QString::number(m_session.store().addImage(plainImage(600, 1500, {30, 200, 30}))) +
+        "#crop=0&padding=0&maxWidth=400";
+    const cv::Mat exported = m_session.store().renderPair(left, right, style);
+    QCOMPARE(exported.size(), pairGeometry({1200, 900}, {600, 1500}, style).size);
+    const QString url = pairUrl(left, right, style);
+    const QImage shown =
+        m_stitch.requestPixmap(url.mid(int(qstrlen("image://stitch/"))), nullptr, QSize())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB888);
+    QCOMPARE(shown.size(),
+             QSize(exported.cols, exported.rows).scaled(400, 200, Qt::KeepAspectRatio));
+    cv::Mat expected;
+    cv::resize(exported, expected, cv::Size(shown.width(), shown.height()), 0, 0, cv::INTER_AREA);
+    const cv::Mat shownPixels(shown.height(), shown.width(), CV_8UC3,
+                              const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
+    QVERIFY2(cv::norm(shownPixels, expected, cv::NORM_L1) / expected.total() / 3 < 6,
+             "the pair's preview differs from the exported pair");
 }
 
 void TestProviders::stripsAreShown_data()
