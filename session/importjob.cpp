@@ -5,6 +5,11 @@
 
 #include <QFileInfo>
 
+namespace {
+// A few milliseconds of tiles to build.
+constexpr int publishedPerTurn = 8;
+} // namespace
+
 ImportJob::ImportJob(QThreadPool *pool, PhotoStore *store, QObject *parent)
     : QObject(parent), m_store(store), m_tasks(this, "collect", pool)
 {
@@ -32,13 +37,22 @@ void ImportJob::start(const QStringList &paths)
 void ImportJob::collect()
 {
     std::map<int, Decoded> ready;
+    bool more = false;
     {
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
-        while (!m_decoded.empty() && m_decoded.begin()->first == m_published + int(ready.size()))
+        const auto next = [&] {
+            return !m_decoded.empty() &&
+                   m_decoded.begin()->first == m_published + int(ready.size());
+        };
+        while (next() && int(ready.size()) < publishedPerTurn)
             ready.insert(m_decoded.extract(m_decoded.begin()));
+        more = next();
     }
     if (ready.empty())
         return;
+    // The rest in a later turn of the event loop: each photo listed builds its tiles.
+    if (more)
+        QMetaObject::invokeMethod(this, &ImportJob::collect, Qt::QueuedConnection);
     for (const auto &[position, decoded] : ready) {
         ++m_published;
         const QString &path = m_paths.at(position);
