@@ -10,7 +10,7 @@ void setUpPhotoWorkers()
 {
     cv::setNumThreads(1);
 #ifdef __GLIBC__
-    // A fixed threshold also turns the growing one off.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // Images and detection buffers are larger; a fixed threshold also turns the growing one off.
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
 #endif
 }
