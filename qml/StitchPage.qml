@@ -11,13 +11,8 @@ Row {
 
     // The descriptor URLs of all images, as the edit page left them.
     property var sources: []
-    // The pairs in order of creation: [first clicked, second clicked] descriptor URLs.
-    property var stitched: []
     // Index into sources of the tile chosen as the first of a pair, -1 while none is.
     property int current: -1
-    // Indices of paired tiles, two per pair in the order of stitched: pair k holds positions
-    // 2k (clicked second) and 2k + 1 (clicked first).
-    property var hidden: []
 
     function descriptorOf(url) {
         return cvimage.descriptorOf(url)
@@ -36,26 +31,28 @@ Row {
         }
     }
 
+    // The store index of the photo of tile index.
+    function photoOf(index) {
+        return cvimage.photoIndexOf(sources[index])
+    }
+
+    function paired(index) {
+        return cvimage.pairs.pairedPhotos.indexOf(photoOf(index)) >= 0
+    }
+
     function choose(index) {
         if (current === -1) {
             current = index
         } else if (current === index) {
             current = -1
         } else {
-            stitched.push([sources[current], sources[index]])
-            hidden.push(index)
-            hidden.push(current)
-            hiddenChanged()
-            stitchedChanged()
+            cvimage.pairs.add(photoOf(current), photoOf(index))
             current = -1
         }
     }
 
     function removePair(k) {
-        stitched.splice(k, 1)
-        hidden.splice(2 * k, 2)
-        hiddenChanged()
-        stitchedChanged()
+        cvimage.pairs.remove(k)
     }
 
     // The folder of the export that runs or ran last, as the dialog gave it.
@@ -100,16 +97,14 @@ Row {
     function exportSingles() {
         var singles = []
         for (var i = 0; i < sources.length; ++i) {
-            if (hidden.indexOf(i) < 0)
+            if (!paired(i))
                 singles.push(descriptorOf(sources[i]))
         }
         return singles
     }
 
     function exportPairs() {
-        return stitched.map(function (pair) {
-            return [descriptorOf(pair[0]), descriptorOf(pair[1])]
-        })
+        return cvimage.pairs.descriptors()
     }
 
     function exportFinished(written, total, cancelled) {
@@ -174,7 +169,7 @@ Row {
                     color: "black"
                     border.width: 4
                     border.color: index === current ? Universal.accent : "#333"
-                    visible: hidden.indexOf(index) < 0
+                    visible: cvimage.pairs.pairedPhotos.indexOf(stitchPage.photoOf(index)) < 0
 
                     Image {
                         anchors.centerIn: parent
@@ -293,12 +288,12 @@ Row {
                 text: "Click two photos to pair them. Click a pair to undo it."
                 color: "#777"
                 font.pixelSize: 18
-                visible: stitched.length === 0
+                visible: cvimage.pairs.count === 0
             }
 
             Repeater {
                 objectName: "pairRepeater"
-                model: stitched
+                model: cvimage.pairs
 
                 Rectangle {
                     width: 408
@@ -315,7 +310,7 @@ Row {
                         sourceSize.height: 200
                         fillMode: Image.PreserveAspectFit
                         asynchronous: true
-                        source: stitchPage.stitchUrl(modelData)
+                        source: stitchPage.stitchUrl([model.leftSource, model.rightSource])
 
                         MouseArea {
                             anchors.fill: parent

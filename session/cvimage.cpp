@@ -36,6 +36,11 @@ QVariantList CvImage::imageArray() const
     return m_session->photos()->imageUrls();
 }
 
+PairList *CvImage::pairs() const
+{
+    return m_session->pairs();
+}
+
 PhotoList *CvImage::photos() const
 {
     return m_session->photos();
@@ -69,6 +74,11 @@ void CvImage::setExportFolder(const QVariant &folder)
 QString CvImage::descriptorOf(const QString &url) const
 {
     return descriptorOfUrl(url);
+}
+
+int CvImage::photoIndexOf(const QString &url) const
+{
+    return parseOptions(descriptorOfUrl(url)).index;
 }
 
 QString CvImage::pairUrl(const QString &left, const QString &right, const QVariantMap &style) const

@@ -2,6 +2,7 @@
 
 #include "session/exportjob.h"
 #include "session/importjob.h"
+#include "session/pairlist.h"
 #include "session/photolist.h"
 
 #include <QObject>
@@ -23,6 +24,7 @@ class CvImage : public QObject, public QQmlParserStatus
     Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(QVariantList imageArray READ imageArray NOTIFY imageArrayChanged)
     Q_PROPERTY(PhotoList *photos READ photos CONSTANT)
+    Q_PROPERTY(PairList *pairs READ pairs CONSTANT)
     Q_PROPERTY(ImportJob *importer READ importer CONSTANT)
     Q_PROPERTY(ExportJob *exporter READ exporter CONSTANT)
 
@@ -33,6 +35,7 @@ public:
     // The image URLs of the session's photos, in order.
     QVariantList imageArray() const;
     PhotoList *photos() const;
+    PairList *pairs() const;
     ImportJob *importer() const;
     ExportJob *exporter() const;
     Session *session() const { return m_session; }
@@ -48,6 +51,8 @@ public:
     // The descriptor an image URL carries, and the image URL of a pair of them: the session's
     // keys are built and read here, not in script.
     Q_INVOKABLE QString descriptorOf(const QString &url) const;
+    // The store index of the photo an image URL or a source names.
+    Q_INVOKABLE int photoIndexOf(const QString &url) const;
     // style: the export options' "pairLayout", "gap" and "background".
     Q_INVOKABLE QString pairUrl(const QString &left, const QString &right,
                                 const QVariantMap &style = {}) const;

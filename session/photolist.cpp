@@ -172,6 +172,14 @@ QString PhotoList::pathOf(int photoIndex) const
     return {};
 }
 
+QString PhotoList::sourceOf(int photoIndex) const
+{
+    for (const Photo &photo : m_rows)
+        if (photo.index == photoIndex)
+            return source(photo);
+    return {};
+}
+
 QVariantList PhotoList::imageUrls() const
 {
     QVariantList urls;

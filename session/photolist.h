@@ -62,8 +62,10 @@ public:
     Q_INVOKABLE void remove(const QVariantList &rows);
     // The image URL of every row, in order.
     QVariantList imageUrls() const;
-    // The file a photo of the session was imported from; empty for one not in the session.
+    // The file a photo of the session was imported from, and its descriptor URL; empty for one
+    // not in the session.
     QString pathOf(int photoIndex) const;
+    QString sourceOf(int photoIndex) const;
 
     // Gives the rows the options named in options ("crop", "padding", "maxWidth", and "box", a
     // box chosen by hand as "x,y,w,h" or empty for the detected one); other keys and rows

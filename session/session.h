@@ -3,6 +3,7 @@
 #include "session/backgroundtasks.h"
 #include "session/exportjob.h"
 #include "session/importjob.h"
+#include "session/pairlist.h"
 #include "session/photolist.h"
 #include "session/photostore.h"
 
@@ -27,6 +28,7 @@ public:
 
     PhotoStore &store() { return m_store; }
     PhotoList *photos() { return &m_photos; }
+    PairList *pairs() { return &m_pairs; }
     ImportJob *importer() { return &m_importer; }
     ExportJob *exporter() { return &m_exporter; }
     QThreadPool *previewPool() { return &m_previewPool; }
@@ -52,6 +54,7 @@ private slots:
 private:
     PhotoStore m_store;
     PhotoList m_photos{&m_store};
+    PairList m_pairs{&m_photos};
     QString m_exportFolder;
     // Destroyed before what their tasks use, and after the jobs that start them.
     QThreadPool m_pool;
