@@ -11,6 +11,18 @@
 #include <QtTest>
 #include <opencv2/imgproc.hpp>
 
+namespace {
+// A preview (RGB888) shows the exported picture reduced to its size, within scaling noise.
+bool showsWithinNoise(const QImage &shown, const cv::Mat &exported)
+{
+    cv::Mat expected;
+    cv::resize(exported, expected, cv::Size(shown.width(), shown.height()), 0, 0, cv::INTER_AREA);
+    const cv::Mat shownPixels(shown.height(), shown.width(), CV_8UC3,
+                              const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
+    return cv::norm(shownPixels, expected, cv::NORM_L1) / double(expected.total()) / 3 < 6;
+}
+} // namespace
+
 class TestProviders : public QObject
 {
     Q_OBJECT
@@ -70,12 +82,7 @@ void TestProviders::previewShowsTheExport()
     QCOMPARE(shown.size(),
              QSize(exported.cols, exported.rows).scaled(200, 200, Qt::KeepAspectRatio));
 
-    cv::Mat expected;
-    cv::resize(exported, expected, cv::Size(shown.width(), shown.height()), 0, 0, cv::INTER_AREA);
-    const cv::Mat shownPixels(shown.height(), shown.width(), CV_8UC3,
-                              const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
-    QVERIFY2(cv::norm(shownPixels, expected, cv::NORM_L1) / expected.total() / 3 < 6,
-             "the preview differs from the exported picture");
+    QVERIFY2(showsWithinNoise(shown, exported), "the preview differs from the exported picture");
 }
 
 void TestProviders::pairPreviewShowsTheExport_data()
@@ -110,11 +117,7 @@ void TestProviders::pairPreviewShowsTheExport()
             .convertToFormat(QImage::Format_RGB888);
     QCOMPARE(shown.size(),
              QSize(exported.cols, exported.rows).scaled(400, 200, Qt::KeepAspectRatio));
-    cv::Mat expected;
-    cv::resize(exported, expected, cv::Size(shown.width(), shown.height()), 0, 0, cv::INTER_AREA);
-    const cv::Mat shownPixels(shown.height(), shown.width(), CV_8UC3,
-                              const_cast<uchar *>(shown.constBits()), size_t(shown.bytesPerLine()));
-    QVERIFY2(cv::norm(shownPixels, expected, cv::NORM_L1) / expected.total() / 3 < 6,
+    QVERIFY2(showsWithinNoise(shown, exported),
              "the pair's preview differs from the exported pair");
 }
 
