@@ -55,6 +55,15 @@ Row {
         cvimage.pairs.remove(k)
     }
 
+    // Pairs every unpaired photo with the next one, in the order of the tiles.
+    function pairInOrder() {
+        var photos = []
+        for (var i = 0; i < sources.length; ++i)
+            photos.push(photoOf(i))
+        current = -1
+        cvimage.pairs.pairInOrder(photos)
+    }
+
     // The folder of the export that runs or ran last, as the dialog gave it.
     property var exportTarget
 
@@ -281,6 +290,15 @@ Row {
                     ToolTip.visible: hovered
                     ToolTip.text: "The canvas's colour"
                 }
+            }
+
+            Button {
+                objectName: "pairInOrder"
+                text: "Pair in Order"
+                enabled: cvimage.pairs.pairedPhotos.length + 1 < stitchPage.sources.length
+                onClicked: stitchPage.pairInOrder()
+                ToolTip.visible: hovered
+                ToolTip.text: "Pair the unpaired photos one after another: 1 with 2, 3 with 4, ..."
             }
 
             Text {

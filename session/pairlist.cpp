@@ -69,6 +69,20 @@ void PairList::remove(int row)
     emit countChanged();
 }
 
+int PairList::pairInOrder(const QVariantList &photos)
+{
+    const QVariantList paired = pairedPhotos();
+    std::vector<int> single;
+    for (const QVariant &photo : photos)
+        if (!paired.contains(photo) &&
+            std::find(single.begin(), single.end(), photo.toInt()) == single.end())
+            single.push_back(photo.toInt());
+    int made = 0;
+    for (size_t i = 0; i + 1 < single.size(); i += 2)
+        made += add(single[i], single[i + 1]) ? 1 : 0;
+    return made;
+}
+
 QVariantList PairList::pairedPhotos() const
 {
     QVariantList photos;

@@ -34,6 +34,9 @@ public:
     // is not listed or is paired already.
     Q_INVOKABLE bool add(int leftPhoto, int rightPhoto);
     Q_INVOKABLE void remove(int row);
+    // Pairs the photos given that are not paired yet, in their order: the first with the second,
+    // the third with the fourth, ...; an odd one out stays single. The number of pairs made.
+    Q_INVOKABLE int pairInOrder(const QVariantList &photos);
     // The store indices of every paired photo.
     QVariantList pairedPhotos() const;
     // Every pair as [left descriptor, right descriptor], in order: what an export writes.

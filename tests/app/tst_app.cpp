@@ -250,6 +250,14 @@ void TestApp::folderDropAndRemoval()
     QTest::keyClick(m_window, Qt::Key_Delete);
     QTRY_COMPARE(byId("cvimage")->property("imageArray").toList().size(), 2);
     click(item("toStitch"));
+    // Pair in Order pairs the two, a click on the pair undoes it.
+    click(item("stitch", "pairInOrder"));
+    QQuickItem *pairs = item("stitch", "pairRepeater");
+    QTRY_COMPARE(pairs->property("count").toInt(), 1);
+    QVERIFY(!tile("stitch", 0)->isVisible() && !tile("stitch", 1)->isVisible());
+    QVERIFY(!item("stitch", "pairInOrder")->isEnabled());
+    click(tile("stitch", 0, "pairRepeater"));
+    QTRY_COMPARE(pairs->property("count").toInt(), 0);
     item("stitch", "names")->setProperty("currentIndex", 1);
     item("stitch", "format")->setProperty("currentIndex", 1);
     QTemporaryDir out;

@@ -17,6 +17,8 @@ private slots:
     void add_data();
     void add();
     void followsItsPhotos();
+    void pairInOrder_data();
+    void pairInOrder();
 
 private:
     PhotoStore m_store;
@@ -86,6 +88,39 @@ void TestPairList::followsItsPhotos()
     QCOMPARE(m_pairs->pairedPhotos(), (QVariantList{m_index[0], m_index[1]}));
     m_pairs->remove(0);
     QVERIFY(m_pairs->add(m_index[1], m_index[0]));
+}
+
+void TestPairList::pairInOrder_data()
+{
+    QTest::addColumn<QPoint>("before"); // a pair made first, (-1, -1) for none
+    QTest::addColumn<QVector<int>>("given");
+    QTest::addColumn<QVector<QPoint>>("pairs"); // positions of every pair afterwards
+    QTest::newRow("all, even") << QPoint(-1, -1) << QVector<int>{0, 1, 2, 3}
+                               << QVector<QPoint>{{0, 1}, {2, 3}};
+    QTest::newRow("odd one stays")
+        << QPoint(-1, -1) << QVector<int>{3, 1, 0} << QVector<QPoint>{{3, 1}};
+    QTest::newRow("paired ones skipped")
+        << QPoint(1, 2) << QVector<int>{0, 1, 2, 3} << QVector<QPoint>{{1, 2}, {0, 3}};
+    QTest::newRow("one given twice")
+        << QPoint(-1, -1) << QVector<int>{0, 0, 1} << QVector<QPoint>{{0, 1}};
+}
+
+// The oracle: each pair's photos as positions in the list.
+void TestPairList::pairInOrder()
+{
+    QFETCH(QPoint, before);
+    QFETCH(QVector<int>, given);
+    QFETCH(QVector<QPoint>, pairs);
+    if (before.x() >= 0)
+        QVERIFY(m_pairs->add(m_index[before.x()], m_index[before.y()]));
+    QVariantList photos;
+    for (const int position : given)
+        photos << m_index[position];
+    QCOMPARE(m_pairs->pairInOrder(photos), int(pairs.size()) - (before.x() >= 0 ? 1 : 0));
+    QVariantList expected;
+    for (const QPoint &pair : pairs)
+        expected << m_index[pair.x()] << m_index[pair.y()];
+    QCOMPARE(m_pairs->pairedPhotos(), expected);
 }
 
 QTEST_APPLESS_MAIN(TestPairList)
