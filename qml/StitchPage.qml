@@ -77,6 +77,7 @@ Row {
     // is asked once before anything is written.
     function exportFiles(folder) {
         exportFailure.close()
+        exportDone.close()
         exportTarget = folder
         var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs(),
                                                    exportOptions())
@@ -129,6 +130,11 @@ Row {
                     + " could not be written into " + displayPath(exportTarget)
                     + ". Press Export to choose another folder."
             exportFailure.open()
+            return
+        }
+        if (keepOpenBox.checked) {
+            exportDone.text = files(written) + " written into " + displayPath(exportTarget) + "."
+            exportDone.open()
             return
         }
         Qt.openUrlExternally(exportTarget)
@@ -290,6 +296,14 @@ Row {
                     ToolTip.visible: hovered
                     ToolTip.text: "The canvas's colour"
                 }
+            }
+
+            CheckBox {
+                id: keepOpenBox
+                objectName: "keepOpen"
+                text: "Keep the session open after export"
+                ToolTip.visible: hovered
+                ToolTip.text: "Stay here after the files are written, to export again"
             }
 
             Button {
@@ -460,6 +474,48 @@ Row {
         }
     }
 
+    // The files are written and the session stays: the folder can be opened from here.
+    PagePopup {
+        id: exportDone
+        objectName: "exportDone"
+
+        property alias text: doneMessage.text
+
+        parent: stitchPage
+        closePolicy: Popup.CloseOnEscape
+
+        RowLayout {
+            width: parent.width
+            spacing: 16
+
+            Text {
+                id: doneMessage
+                wrapMode: Text.Wrap
+                color: Universal.foreground
+                font.pixelSize: 20
+                Layout.fillWidth: true
+            }
+
+            Button {
+                objectName: "openFolder"
+                text: "Open Folder"
+                onClicked: {
+                    exportDone.close()
+                    Qt.openUrlExternally(stitchPage.exportTarget)
+                }
+                ToolTip.visible: hovered
+                ToolTip.text: "Show the written files"
+            }
+
+            Button {
+                text: "OK"
+                onClicked: exportDone.close()
+                ToolTip.visible: hovered
+                ToolTip.text: "Close this message (Escape)"
+            }
+        }
+    }
+
     Settings {
         category: "export"
         property alias names: namesBox.currentIndex
@@ -468,5 +524,6 @@ Row {
         property alias pairLayout: layoutBox.currentIndex
         property alias gap: gapBox.value
         property alias background: backgroundBox.currentIndex
+        property alias keepOpen: keepOpenBox.checked
     }
 }

@@ -26,6 +26,7 @@ private slots:
     void cleanup() { m_engine.reset(); }
     void wholeWorkflow();
     void folderDropAndRemoval();
+    void keepOpenExportsTwice();
 
 private:
     // An object of the main document by its id, or the item of that object with a name.
@@ -266,6 +267,28 @@ void TestApp::folderDropAndRemoval()
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(out.path()).entryList(QDir::Files, QDir::Name),
              QStringList({"P11.jpg", "p9.jpg"}));
+}
+
+// Kept open, the session exports twice, each time told where, and opens the folder on demand.
+void TestApp::keepOpenExportsTwice()
+{
+    drop(m_images.mid(0, 2), 2);
+    click(item("toEdit"));
+    click(item("toStitch"));
+    item("stitch", "keepOpen")->setProperty("checked", true);
+    auto *done = byId("stitch")->findChild<QObject *>("exportDone"); // a popup
+    QTemporaryDir first, second;
+    for (const QTemporaryDir *out : {&first, &second}) {
+        click(item("toExport"));
+        chooseFolder(out->path());
+        QTRY_VERIFY(done->property("visible").toBool());
+        QTRY_COMPARE(QDir(out->path()).entryList(QDir::Files).size(), 2);
+        QVERIFY(m_window->isVisible());
+    }
+    QVERIFY(m_opened.isEmpty());
+    QTRY_VERIFY(item("stitch", "openFolder") && item("stitch", "openFolder")->isVisible());
+    click(item("stitch", "openFolder"));
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(second.path())});
 }
 
 QTEST_MAIN(TestApp)
