@@ -51,7 +51,11 @@ Rectangle {
     MouseArea {
         anchors.fill: parent
         onClicked: imageItem.selected = !imageItem.selected
-        onDoubleClicked: imageItem.opened()
+        // The double click's first click flipped the selection: it is put back.
+        onDoubleClicked: {
+            imageItem.selected = !imageItem.selected
+            imageItem.opened()
+        }
     }
 
     Rectangle {

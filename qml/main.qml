@@ -177,7 +177,7 @@ ApplicationWindow {
 
     FileDialog {
         id: fileDialog
-        title: "Please choose a file"
+        title: "Choose the export folder"
         selectFolder: true
         visible: false
         // The chosen folder itself; the URL is turned into a local path where it is used.

@@ -110,7 +110,8 @@ void PhotoList::setBoxReady(int photoIndex, const QString &doubt)
         if (m_rows[row].index != photoIndex || m_rows[row].boxReady)
             continue;
         m_rows[row].boxReady = true;
-        m_rows[row].doubt = doubt;
+        // Of the detected box, so none for a photo whose box was chosen by hand.
+        m_rows[row].doubt = m_rows[row].box.isNull() ? doubt : QString();
         const QModelIndex changed = index(int(row));
         emit dataChanged(changed, changed, {BoxReadyRole, DoubtRole, ShownSourceRole});
     }
@@ -136,11 +137,14 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
             photo.options.maxWidth = maxWidth->toInt();
         if (box != options.end())
             photo.box = fromCv(parseBox(box->toString()));
-        if (source(photo) != source(before)) {
+        // A doubt concerns the detected box: a box chosen by hand has been looked at.
+        if (!photo.box.isNull())
+            photo.doubt.clear();
+        if (source(photo) != source(before) || photo.doubt != before.doubt) {
             const QModelIndex changed = index(row);
-            emit dataChanged(
-                changed, changed,
-                {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole, ShownSourceRole});
+            emit dataChanged(changed, changed,
+                             {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole,
+                              ShownSourceRole, DoubtRole});
         }
     }
 }

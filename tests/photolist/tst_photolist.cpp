@@ -13,6 +13,8 @@ class TestPhotoList : public QObject
 private slots:
     void shownSource_data();
     void shownSource();
+    void handBoxClearsDoubt_data();
+    void handBoxClearsDoubt();
 };
 
 void TestPhotoList::shownSource_data()
@@ -47,6 +49,33 @@ void TestPhotoList::shownSource()
     QCOMPARE(shown == source, shownAsSource);
     if (!shownAsSource)
         QCOMPARE(shown, QString(source).replace("crop=1", "crop=0"));
+}
+
+void TestPhotoList::handBoxClearsDoubt_data()
+{
+    QTest::addColumn<bool>("fixedFirst"); // the hand box comes before the detection's doubt
+    QTest::newRow("fixed after the doubt") << false;
+    QTest::newRow("fixed before the detection ends") << true;
+}
+
+// A doubt concerns the detected box: once the user has chosen a box by hand it is gone, and a
+// detection that ends later brings none.
+void TestPhotoList::handBoxClearsDoubt()
+{
+    QFETCH(bool, fixedFirst);
+    PhotoStore store;
+    PhotoList list(&store);
+    const int photo = store.addImage(plainImage(80, 60, {1, 2, 3}));
+    list.append(photo, QStringLiteral("a.png"));
+    const QVariantMap byHand{{"crop", true}, {"box", "10,10,30,20"}};
+    if (fixedFirst)
+        list.setOptions({0}, byHand);
+    list.setBoxReady(photo, QStringLiteral("No object was found: check this crop."));
+    QCOMPARE(list.index(0).data(PhotoList::DoubtRole).toString().isEmpty(), fixedFirst);
+    QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+    list.setOptions({0}, byHand);
+    QVERIFY(list.index(0).data(PhotoList::DoubtRole).toString().isEmpty());
+    QCOMPARE(changed.size(), fixedFirst ? 0 : 1);
 }
 
 QTEST_APPLESS_MAIN(TestPhotoList)
