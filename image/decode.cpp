@@ -105,7 +105,6 @@ PhotoPreview scaledJpegPreview(const QByteArray &bytes)
         return PhotoPreview{preview, size, {}};
     });
 }
-
 } // namespace
 
 qint64 declaredPixels(const QByteArray &bytes)

@@ -26,6 +26,10 @@ void ImportJob::start(const QStringList &paths)
             Decoded decoded;
             if (!cancelled) {
                 decoded.photo = PhotoStore::prepare(readPhotoFile(path), &decoded.why);
+                // A full image the cache would refuse is not held while it waits for its turn.
+                const cv::Mat &image = decoded.photo.image;
+                if (qint64(image.total() * image.elemSize()) > m_store->budget())
+                    decoded.photo.image = cv::Mat();
             }
             const std::lock_guard<std::mutex> lock(m_tasks.mutex());
             m_decoded[position] = decoded;
