@@ -1,4 +1,5 @@
 import QtQuick 2.2
+import QtQuick.Controls 2.2
 import QtQuick.Controls.Universal 2.2
 
 Item {
@@ -6,6 +7,15 @@ Item {
 
     property bool active: false
     property string text: ""
+    // What the step is, said on hover and to screen readers.
+    property string label: ""
+    // The step can be gone to now.
+    property bool reachable: false
+
+    signal clicked
+
+    Accessible.role: Accessible.Button
+    Accessible.name: label
 
     Rectangle {
         width: 50
@@ -20,4 +30,17 @@ Item {
             color: checkpoint.active ? "#333" : "#777"
         }
     }
+
+    MouseArea {
+        id: area
+        width: 50
+        height: 50
+        hoverEnabled: true
+        enabled: checkpoint.reachable
+        cursorShape: checkpoint.reachable ? Qt.PointingHandCursor : Qt.ArrowCursor
+        onClicked: checkpoint.clicked()
+    }
+
+    ToolTip.visible: area.containsMouse
+    ToolTip.text: label
 }

@@ -5,13 +5,21 @@ import QtQuick.Controls 2.2
 
 RowLayout {
     property int currentStep: 0
+    // The furthest step that can be gone to now.
+    property int reachableStep: 0
+
+    signal stepClicked(int step)
 
     anchors.fill: parent
     spacing: 0
 
     Checkpoint {
         id: checkpoint1
+        objectName: "step1"
         text: "1"
+        label: "1. Photos: drop or add them"
+        reachable: 0 <= reachableStep && 0 !== currentStep
+        onClicked: stepClicked(0)
         active: true
         z: 2
         Layout.fillWidth: true
@@ -35,7 +43,11 @@ RowLayout {
 
     Checkpoint {
         id: checkpoint2
+        objectName: "step2"
         text: "2"
+        label: "2. Crops: choose what to crop"
+        reachable: 1 <= reachableStep && 1 !== currentStep
+        onClicked: stepClicked(1)
         active: currentStep > 0
         z: 2
         Layout.fillWidth: true
@@ -57,7 +69,11 @@ RowLayout {
 
     Checkpoint {
         id: checkpoint3
+        objectName: "step3"
         text: "3"
+        label: "3. Pairs: pair and export"
+        reachable: 2 <= reachableStep && 2 !== currentStep
+        onClicked: stepClicked(2)
         active: currentStep > 1
         z: 2
         Layout.fillWidth: true

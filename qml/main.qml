@@ -12,6 +12,14 @@ ApplicationWindow {
 
     property int currentPage: 0
 
+    // Goes to a step, forward or back; the pairing step starts from the crops as they are.
+    function goTo(step) {
+        if (step === 2)
+            stitch.sources = editPage.getSources()
+        checkpointBar.currentStep = step
+        currentPage = step
+    }
+
     title: qsTr("Morvick2")
     visible: true
     visibility: Window.Maximized
@@ -29,6 +37,9 @@ ApplicationWindow {
 
         CheckpointBar {
             id: checkpointBar
+            reachableStep: !importPage.canContinue ? 0 : toStitch.enabled ? 2 : 1
+            enabled: !cvimage.exporter.running
+            onStepClicked: goTo(step)
         }
     }
 
@@ -37,12 +48,27 @@ ApplicationWindow {
         width: parent.width
 
         Button {
+            id: back
+            objectName: "back"
+            text: "Back"
+            width: 100
+            height: 50
+            visible: checkpointBar.currentStep > 0
+            enabled: !cvimage.exporter.running
+            onClicked: goTo(checkpointBar.currentStep - 1)
+            ToolTip.visible: hovered
+            ToolTip.text: "Go back a step; nothing is lost (Alt+Left)"
+        }
+
+        Button {
             id: addPhotos
             objectName: "addPhotos"
             text: "Add Photos…"
             width: 160
             height: 50
-            visible: checkpointBar.currentStep == 0
+            anchors.left: back.visible ? back.right : parent.left
+            anchors.leftMargin: back.visible ? 10 : 0
+            enabled: !cvimage.exporter.running
             onClicked: importPage.addPhotos()
             ToolTip.visible: hovered
             ToolTip.text: "Add photos from a folder (Ctrl+O)"
@@ -67,10 +93,7 @@ ApplicationWindow {
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 0
             enabled: importPage.canContinue
-            onClicked: {
-                checkpointBar.currentStep = 1
-                currentPage = 1
-            }
+            onClicked: goTo(1)
             ToolTip.visible: hovered
             ToolTip.text: "Choose the crops (Ctrl+Return)"
         }
@@ -84,11 +107,7 @@ ApplicationWindow {
             visible: checkpointBar.currentStep == 1
             // The pairs are chosen among all photos of the session: wait for the import.
             enabled: !cvimage.importer.running
-            onClicked: {
-                checkpointBar.currentStep = 2
-                currentPage = 2
-                stitch.sources = editPage.getSources()
-            }
+            onClicked: goTo(2)
             ToolTip.visible: hovered
             ToolTip.text: "Pair the photos (Ctrl+Return)"
         }
@@ -126,9 +145,31 @@ ApplicationWindow {
         }
     }
 
+    // Photos may be dropped on every step; the import page takes its own drops.
+    DropArea {
+        anchors.fill: stackLayout
+        enabled: checkpointBar.currentStep > 0
+        onDropped: cvimage.importUrls(drop.urls)
+    }
+
+    // Photos added on the pairing step join its tiles once they are all in.
+    Connections {
+        target: cvimage.importer
+        function onFinished() {
+            if (checkpointBar.currentStep === 2)
+                stitch.sources = editPage.getSources()
+        }
+    }
+
+    Shortcut {
+        sequence: "Alt+Left"
+        enabled: checkpointBar.currentStep > 0 && back.enabled
+        onActivated: back.clicked()
+    }
+
     Shortcut {
         sequence: StandardKey.Open
-        enabled: checkpointBar.currentStep == 0
+        enabled: addPhotos.enabled
         onActivated: importPage.addPhotos()
     }
 
@@ -161,7 +202,7 @@ ApplicationWindow {
     }
 
     Shortcut {
-        sequence: StandardKey.Delete
+        sequences: [StandardKey.Delete]
         enabled: checkpointBar.currentStep == 1
         onActivated: editPage.removeSelected()
     }

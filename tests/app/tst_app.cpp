@@ -27,6 +27,7 @@ private slots:
     void wholeWorkflow();
     void folderDropAndRemoval();
     void keepOpenExportsTwice();
+    void backAndLaterDrop();
 
 private:
     // An object of the main document by its id, or the item of that object with a name.
@@ -291,6 +292,29 @@ void TestApp::keepOpenExportsTwice()
     QTRY_VERIFY(item("stitch", "openFolder") && item("stitch", "openFolder")->isVisible());
     click(item("stitch", "openFolder"));
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(second.path())});
+}
+
+// The steps can be gone back to, by Back or by their circles, and photos dropped on a later
+// step join the session, the pairing step's tiles included; pairs survive the way back.
+void TestApp::backAndLaterDrop()
+{
+    QVERIFY(!item("checkpointBar", "step2")->property("reachable").toBool());
+    drop(m_images.mid(0, 2), 2);
+    click(item("toEdit"));
+    click(item("toStitch"));
+    click(item("stitch", "pairInOrder"));
+    QTRY_COMPARE(item("stitch", "pairRepeater")->property("count").toInt(), 1);
+    click(item("back"));
+    QCOMPARE(m_window->property("currentPage").toInt(), 1);
+    drop(m_images.mid(2, 1), 3);
+    QTRY_COMPARE(item("editPage", "repeater")->property("count").toInt(), 3);
+    click(item("checkpointBar", "step3"));
+    QCOMPARE(m_window->property("currentPage").toInt(), 2);
+    QCOMPARE(item("stitch", "pairRepeater")->property("count").toInt(), 1);
+    drop(m_images.mid(3, 1), 4);
+    QTRY_COMPARE(item("stitch", "repeater")->property("count").toInt(), 4);
+    click(item("checkpointBar", "step1"));
+    QCOMPARE(m_window->property("currentPage").toInt(), 0);
 }
 
 QTEST_MAIN(TestApp)
