@@ -32,10 +32,16 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     const QCommandLineOption output(
         {"o", "output"}, "Folder to write into; made (with parents) when missing.", "DIR");
     const QCommandLineOption crop({"c", "crop"}, "Crop every photo to its object.");
-    const QCommandLineOption padding({"p", "padding"},
-                                     "Margin around the object in pixels (default 50).", "N", "50");
-    const QCommandLineOption width({"w", "width"},
-                                   "Width of a cropped photo in pixels (default 400).", "N", "400");
+    const QCommandLineOption padding(
+        {"p", "padding"},
+        "Margin around the object in pixels (default 50), or N% of the object's longer side.",
+        "N|N%", "50");
+    const QCommandLineOption width(
+        {"w", "width"},
+        "Width of a cropped photo in pixels (default 400), or original: the cut-out's own size.",
+        "N|original", "400");
+    const QCommandLineOption noEnlarge("no-enlarge",
+                                       "Never scale a cut-out up to the width, only down.");
     const QCommandLineOption pair("pair",
                                   "Join inputs A and B side by side (0-based positions in the "
                                   "FILE list, A on the left); repeatable; a photo in a pair is "
@@ -67,8 +73,8 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         "MiB", "512");
     const QCommandLineOption force({"f", "force"}, "Replace files that already exist.");
     const QCommandLineOption quiet({"q", "quiet"}, "No progress.");
-    parser.addOptions({output, crop, padding, width, pair, pairLayout, gap, background, names,
-                       format, quality, jobs, budget, force, quiet});
+    parser.addOptions({output, crop, padding, width, noEnlarge, pair, pairLayout, gap, background,
+                       names, format, quality, jobs, budget, force, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photos to process."),
@@ -94,15 +100,24 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     if (options.inputs.isEmpty())
         return usageError(QStringLiteral("no input files"));
     options.image.crop = parser.isSet(crop);
-    options.image.padding = wholeNumber(parser.value(padding), 0);
-    options.image.maxWidth = wholeNumber(parser.value(width), 1);
+    QString paddingText = parser.value(padding);
+    options.image.paddingPercent = paddingText.endsWith(QLatin1Char('%'));
+    if (options.image.paddingPercent)
+        paddingText.chop(1);
+    options.image.padding = wholeNumber(paddingText, 0);
+    options.image.originalSize = parser.value(width) == QLatin1String("original");
+    options.image.maxWidth =
+        options.image.originalSize ? ImageOptions().maxWidth : wholeNumber(parser.value(width), 1);
+    options.image.noEnlarge = parser.isSet(noEnlarge);
     options.jobs = wholeNumber(parser.value(jobs), 1);
     options.format.quality = wholeNumber(parser.value(quality), 1);
     const int budgetMiB = wholeNumber(parser.value(budget), 1);
     if (options.image.padding < 0)
-        return usageError(QStringLiteral("--padding takes a whole number of pixels"));
+        return usageError(
+            QStringLiteral("--padding takes a whole number of pixels or a percentage"));
     if (options.image.maxWidth < 0)
-        return usageError(QStringLiteral("--width takes a positive whole number of pixels"));
+        return usageError(
+            QStringLiteral("--width takes a positive whole number of pixels or original"));
     if (options.jobs < 0)
         return usageError(QStringLiteral("--jobs takes a positive whole number"));
     if (budgetMiB < 0)

@@ -5,7 +5,9 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 cv::Rect paddedRegion(const cv::Rect &box, int padding, const cv::Size &imageSize)
 {
@@ -44,15 +46,25 @@ Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
         return {};
     if (!options.crop)
         return {cv::Rect(cv::Point(0, 0), imageSize), imageSize};
-    if (options.maxWidth <= 0)
+    if (options.maxWidth <= 0 && !options.originalSize)
         return {};
-    const cv::Rect region = paddedRegion(objectBox, options.padding, imageSize);
+    // A percentage of the object's longer side, within what an int holds.
+    const int padding = options.paddingPercent
+                            ? int(std::min(std::round(std::max(objectBox.width, objectBox.height) *
+                                                      double(options.padding) / 100.0),
+                                           double(std::numeric_limits<int>::max())))
+                            : options.padding;
+    const cv::Rect region = paddedRegion(objectBox, padding, imageSize);
     if (region.empty())
         return {};
-    const int height = scaledHeight(region.size(), options.maxWidth);
+    if (options.originalSize)
+        return {region, region.size()};
+    const int width =
+        options.noEnlarge ? std::min(options.maxWidth, region.width) : options.maxWidth;
+    const int height = scaledHeight(region.size(), width);
     if (height <= 0)
         return {};
-    return {region, cv::Size(options.maxWidth, height)};
+    return {region, cv::Size(width, height)};
 }
 
 cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox)

@@ -1,13 +1,23 @@
 #include "image/imageoptions.h"
 
 namespace {
-enum OptionKey { CropKey, PaddingKey, MaxWidthKey, BoxKey };
+enum OptionKey {
+    CropKey,
+    PaddingKey,
+    MaxWidthKey,
+    BoxKey,
+    PaddingPercentKey,
+    OriginalSizeKey,
+    NoEnlargeKey
+};
 
 const QString urlPrefix = QStringLiteral("image://cv/");
 } // namespace
 
-const QStringList optionKeys = {QStringLiteral("crop"), QStringLiteral("padding"),
-                                QStringLiteral("maxWidth"), QStringLiteral("box")};
+const QStringList optionKeys = {QStringLiteral("crop"),           QStringLiteral("padding"),
+                                QStringLiteral("maxWidth"),       QStringLiteral("box"),
+                                QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
+                                QStringLiteral("noEnlarge")};
 
 cv::Rect parseBox(const QString &text)
 {
@@ -61,6 +71,15 @@ ImageOptions parseOptions(const QString &descriptor)
         case BoxKey:
             options.box = parseBox(value);
             break;
+        case PaddingPercentKey:
+            options.paddingPercent = value == QLatin1String("1");
+            break;
+        case OriginalSizeKey:
+            options.originalSize = value == QLatin1String("1");
+            break;
+        case NoEnlargeKey:
+            options.noEnlarge = value == QLatin1String("1");
+            break;
         default:
             break;
         }
@@ -75,7 +94,16 @@ QString descriptorText(const ImageOptions &options)
                              .arg(options.crop ? 1 : 0)
                              .arg(options.padding)
                              .arg(options.maxWidth);
-    return options.box.empty() ? text : text + QStringLiteral("&box=") + boxText(options.box);
+    QString more;
+    if (!options.box.empty())
+        more += QStringLiteral("&box=") + boxText(options.box);
+    if (options.paddingPercent)
+        more += QStringLiteral("&paddingPercent=1");
+    if (options.originalSize)
+        more += QStringLiteral("&originalSize=1");
+    if (options.noEnlarge)
+        more += QStringLiteral("&noEnlarge=1");
+    return text + more;
 }
 
 QString imageUrl(int index)

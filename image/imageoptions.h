@@ -13,6 +13,11 @@ struct ImageOptions
     bool crop = false;
     int padding = 0;
     int maxWidth = 400;
+    // The padding as a percentage of the object's longer side instead of pixels.
+    bool paddingPercent = false;
+    // The cut-out at its own size (maxWidth unused), or never scaled up to maxWidth.
+    bool originalSize = false;
+    bool noEnlarge = false;
     // A box chosen by hand ("box=x,y,w,h" in stored-image pixels) that stands for the detected
     // object box; empty when none was given or it did not parse or has no area.
     cv::Rect box;
@@ -24,7 +29,8 @@ extern const QStringList optionKeys;
 // Never fails: unreadable numbers become 0, unknown keys and empty items are skipped.
 ImageOptions parseOptions(const QString &descriptor);
 // The descriptor of options: "3#crop=1&padding=50&maxWidth=400", then "&box=x,y,w,h" when a box
-// was chosen by hand. parseOptions gives the options back.
+// was chosen by hand and "&paddingPercent=1", "&originalSize=1", "&noEnlarge=1" when set (so the
+// descriptors of what was there before stay as they were). parseOptions gives the options back.
 QString descriptorText(const ImageOptions &options);
 
 // "x,y,w,h": four whole numbers, the width and height positive; an empty box otherwise.

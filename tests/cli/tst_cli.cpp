@@ -106,6 +106,11 @@ void TestCli::runs_data()
                        "#102030", "--pair",        "1:0",    "-o",    "OUT", "A",
                        "B"}
         << 0 << QStringList{"1_0.png"};
+    QTest::newRow("sizes: percent, original, never enlarged")
+        << QStringList{"-q", "-c", "-p", "5%", "-w", "original", "--no-enlarge", "-o", "OUT", "A"}
+        << 0 << QStringList{"0.png"};
+    QTest::newRow("padding of no percentage")
+        << QStringList{"-c", "-p", "x%", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("budget 0") << QStringList{"--budget", "0", "-o", "OUT", "A"} << 2
                               << QStringList();
     // Every photo needs more than a MiB: each runs alone, and all are written.

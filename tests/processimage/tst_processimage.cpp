@@ -77,6 +77,8 @@ private slots:
     void handChosenBox();
     void cropDoubt_data();
     void cropDoubt();
+    void sizes_data();
+    void sizes();
 
 private:
     PhotoStore m_store;
@@ -179,6 +181,71 @@ void TestProcessImage::cropDoubt()
 {
     QFETCH(cv::Rect, box);
     QTEST(!::cropDoubt(box, cv::Size(1000, 1000)).isEmpty(), "doubtful");
+}
+
+void TestProcessImage::sizes_data()
+{
+    QTest::addColumn<bool>("percent");
+    QTest::addColumn<bool>("original");
+    QTest::addColumn<bool>("noEnlarge");
+    QTest::newRow("pixels, scaled to the width") << false << false << false;
+    QTest::newRow("never enlarged") << false << false << true;
+    QTest::newRow("original size") << false << true << false;
+    QTest::newRow("padding in percent") << true << false << false;
+    QTest::newRow("percent, original size") << true << true << false;
+}
+
+// Random photos, boxes and options against a plain oracle of the framing: the margin in pixels
+// or as a share of the object's longer side, the cut-out at its own size, never scaled up when
+// asked; the old descriptors stay as they were and every option survives its descriptor.
+void TestProcessImage::sizes()
+{
+    QFETCH(bool, percent);
+    QFETCH(bool, original);
+    QFETCH(bool, noEnlarge);
+    std::mt19937 random(unsigned(percent) * 4 + unsigned(original) * 2 + unsigned(noEnlarge));
+    const auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int i = 0; i < 200; ++i) {
+        const cv::Size photo(uniform(50, 3000), uniform(50, 3000));
+        const cv::Rect box(uniform(0, photo.width - 10), uniform(0, photo.height - 10),
+                           uniform(1, 200), uniform(1, 200));
+        ImageOptions options;
+        options.crop = true;
+        options.padding = uniform(0, percent ? 50 : 300);
+        options.maxWidth = uniform(1, 2000);
+        options.paddingPercent = percent;
+        options.originalSize = original;
+        options.noEnlarge = noEnlarge;
+        const Framing framing = frameImage(options, photo, box);
+
+        const int margin =
+            percent ? int(std::lround(std::max(box.width, box.height) * options.padding / 100.0))
+                    : options.padding;
+        const cv::Rect region =
+            (box + cv::Point(-margin, -margin) + cv::Size(2 * margin, 2 * margin)) &
+            cv::Rect(cv::Point(0, 0), photo);
+        const int width = original    ? region.width
+                          : noEnlarge ? std::min(options.maxWidth, region.width)
+                                      : options.maxWidth;
+        const int height =
+            original ? region.height : int(region.height * (double(width) / region.width));
+        // Less than a pixel high: no picture at all.
+        QCOMPARE(framing.region, height >= 1 ? region : cv::Rect());
+        QCOMPARE(framing.size, height >= 1 ? cv::Size(width, height) : cv::Size());
+        if (noEnlarge || original)
+            QVERIFY(framing.size.width <= region.width);
+
+        const ImageOptions back = parseOptions(descriptorText(options));
+        QCOMPARE(back.paddingPercent, percent);
+        QCOMPARE(back.originalSize, original);
+        QCOMPARE(back.noEnlarge, noEnlarge);
+        QCOMPARE(descriptorText(options).contains("Percent") ||
+                     descriptorText(options).contains("Size") ||
+                     descriptorText(options).contains("noEnlarge"),
+                 percent || original || noEnlarge);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestProcessImage)
