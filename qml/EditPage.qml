@@ -69,7 +69,8 @@ RowLayout {
 
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "Padding: " + Math.round(padding.value) + " Pixels"
+                text: "Padding: " + Math.round(padding.value)
+                      + (paddingPercent.checked ? " % of the Object" : " Pixels")
                 color: Universal.foreground
                 font.pixelSize: 20
             }
@@ -79,11 +80,21 @@ RowLayout {
                 objectName: "padding"
                 width: parent.width
                 from: 0
-                to: 100
+                to: paddingPercent.checked ? 100 : 500
                 value: 50
-                stepSize: 10
+                stepSize: paddingPercent.checked ? 1 : 10
                 snapMode: Slider.SnapAlways
                 onValueChanged: editPage.setSelected({ padding: Math.round(padding.value) })
+            }
+
+            CheckBox {
+                id: paddingPercent
+                objectName: "paddingPercent"
+                text: "Padding in percent"
+                onToggled: editPage.setSelected({ paddingPercent: checked,
+                                                  padding: Math.round(padding.value) })
+                ToolTip.visible: hovered
+                ToolTip.text: "The margin as a share of the object's longer side"
             }
 
             Text {
@@ -101,11 +112,34 @@ RowLayout {
                     id: maximumwidth
                     objectName: "maximumwidth"
                     value: 400
-                    to: 1080
+                    from: 1
+                    to: 20000
                     editable: true
+                    enabled: !originalSize.checked
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
+                }
+
+                CheckBox {
+                    id: originalSize
+                    objectName: "originalSize"
+                    text: "Original size"
+                    Layout.leftMargin: 10
+                    onToggled: editPage.setSelected({ originalSize: checked })
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Keep the cut-out at its own size, whatever the width"
+                }
+
+                CheckBox {
+                    id: noEnlarge
+                    objectName: "noEnlarge"
+                    text: "Never enlarge"
+                    enabled: !originalSize.checked
+                    Layout.leftMargin: 10
+                    onToggled: editPage.setSelected({ noEnlarge: checked })
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Scale a small object down to the width, never up"
                 }
 
                 Button {
@@ -113,7 +147,10 @@ RowLayout {
                     text: "Crop"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: editPage.setSelected({ crop: true, padding: Math.round(padding.value) })
+                    onClicked: editPage.setSelected({
+                        crop: true, padding: Math.round(padding.value),
+                        paddingPercent: paddingPercent.checked, originalSize: originalSize.checked,
+                        noEnlarge: noEnlarge.checked })
                     ToolTip.visible: hovered
                     ToolTip.text: "Crop the selected photos to their object (double-click a photo to fix its box)"
                 }
@@ -240,5 +277,8 @@ RowLayout {
         category: "edit"
         property alias padding: padding.value
         property alias maxWidth: maximumwidth.value
+        property alias paddingPercent: paddingPercent.checked
+        property alias originalSize: originalSize.checked
+        property alias noEnlarge: noEnlarge.checked
     }
 }

@@ -35,6 +35,9 @@ QString PhotoList::source(const Photo &photo)
     options.crop = photo.options.crop;
     options.padding = photo.options.padding;
     options.maxWidth = photo.options.maxWidth;
+    options.paddingPercent = photo.options.paddingPercent;
+    options.originalSize = photo.options.originalSize;
+    options.noEnlarge = photo.options.noEnlarge;
     options.box = toCv(photo.box);
     // The URL of the photo itself, with the options after its index.
     return imageUrl(photo.index) + descriptorText(options).mid(1);
@@ -123,6 +126,11 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
     const auto padding = options.find(QStringLiteral("padding"));
     const auto maxWidth = options.find(QStringLiteral("maxWidth"));
     const auto box = options.find(QStringLiteral("box"));
+    const auto flag = [&options](const QString &key, bool *value) {
+        const auto found = options.find(key);
+        if (found != options.end())
+            *value = found->toBool();
+    };
     for (const QVariant &rowValue : rows) {
         const int row = rowValue.toInt();
         if (row < 0 || row >= count())
@@ -135,6 +143,9 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
             photo.options.padding = padding->toInt();
         if (maxWidth != options.end())
             photo.options.maxWidth = maxWidth->toInt();
+        flag(QStringLiteral("paddingPercent"), &photo.options.paddingPercent);
+        flag(QStringLiteral("originalSize"), &photo.options.originalSize);
+        flag(QStringLiteral("noEnlarge"), &photo.options.noEnlarge);
         if (box != options.end())
             photo.box = fromCv(parseBox(box->toString()));
         // A doubt concerns the detected box: a box chosen by hand has been looked at.

@@ -16,6 +16,9 @@ struct CropOptions
     bool crop = false;
     int padding = 50;
     int maxWidth = 400;
+    bool paddingPercent = false;
+    bool originalSize = false;
+    bool noEnlarge = false;
 };
 
 // The photos of a session: one row per photo shown, in the order the photos arrived, with
@@ -67,9 +70,9 @@ public:
     QString pathOf(int photoIndex) const;
     QString sourceOf(int photoIndex) const;
 
-    // Gives the rows the options named in options ("crop", "padding", "maxWidth", and "box", a
-    // box chosen by hand as "x,y,w,h" or empty for the detected one); other keys and rows
-    // outside the list are ignored.
+    // Gives the rows the options named in options ("crop", "padding", "maxWidth",
+    // "paddingPercent", "originalSize", "noEnlarge", and "box", a box chosen by hand as "x,y,w,h"
+    // or empty for the detected one); other keys and rows outside the list are ignored.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
     // The descriptor URL of every row, in order.
     Q_INVOKABLE QStringList sources() const;
