@@ -31,13 +31,8 @@ int PhotoList::rowCount(const QModelIndex &parent) const
 
 QString PhotoList::source(const Photo &photo)
 {
-    ImageOptions options;
-    options.crop = photo.options.crop;
-    options.padding = photo.options.padding;
-    options.maxWidth = photo.options.maxWidth;
-    options.paddingPercent = photo.options.paddingPercent;
-    options.originalSize = photo.options.originalSize;
-    options.noEnlarge = photo.options.noEnlarge;
+    ImageOptions options = photo.options;
+    options.index = 0;
     options.box = toCv(photo.box);
     // The URL of the photo itself, with the options after its index.
     return imageUrl(photo.index) + descriptorText(options).mid(1);
@@ -102,6 +97,7 @@ void PhotoList::append(int photoIndex, const QString &path)
     Photo photo;
     photo.index = photoIndex;
     photo.path = path;
+    photo.options.padding = firstPadding;
     m_rows.push_back(photo);
     endInsertRows();
     emit countChanged();

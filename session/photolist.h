@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/imageoptions.h"
+
 #include <QAbstractListModel>
 #include <QRect>
 #include <QVariantList>
@@ -8,18 +10,6 @@
 #include <vector>
 
 class PhotoStore;
-
-// How a photo is exported: as it is, or cropped to its object with a margin and scaled to a
-// width.
-struct CropOptions
-{
-    bool crop = false;
-    int padding = 50;
-    int maxWidth = 400;
-    bool paddingPercent = false;
-    bool originalSize = false;
-    bool noEnlarge = false;
-};
 
 // The photos of a session: one row per photo shown, in the order the photos arrived, with
 // everything the pages know about it. The image URL and the descriptor URL of a row are derived
@@ -88,12 +78,16 @@ private:
     {
         int index = 0;
         QString path;
-        CropOptions options;
+        // Its crop and sizes; the index and the box are the row's own.
+        ImageOptions options;
         // Chosen by hand, in photo pixels; null for the detected one.
         QRect box;
         bool boxReady = false;
         QString doubt;
     };
+
+    // The padding a photo starts with.
+    static constexpr int firstPadding = 50;
 
     static QString source(const Photo &photo);
     static QString shownSource(const Photo &photo);
