@@ -249,6 +249,14 @@ Row {
                     ToolTip.text: "PNG keeps every pixel; JPEG and WebP make smaller files"
                 }
 
+                Text {
+                    text: "Quality"
+                    visible: qualityBox.visible
+                    color: Universal.foreground
+                    font.pixelSize: 16
+                    anchors.verticalCenter: qualityBox.verticalCenter
+                }
+
                 SpinBox {
                     id: qualityBox
                     objectName: "quality"
@@ -259,6 +267,7 @@ Row {
                     visible: formatBox.currentIndex > 0
                     ToolTip.visible: hovered
                     ToolTip.text: "Quality of JPEG and WebP files"
+                    Accessible.name: "Quality"
                 }
             }
 
