@@ -105,7 +105,9 @@ QImage previewPair(PhotoStore &store, const QString &id, const QSize &bounds)
         int taken = 0;
         for (const auto &[half, place] :
              {std::pair(&left, geometry.left), std::pair(&right, geometry.right)}) {
-            const int x = std::clamp(int(std::lround(place.x * sx)), taken, size.width() - 1);
+            // The left half leaves the last column to the right one.
+            const int last = size.width() - (half == &left ? 2 : 1);
+            const int x = std::clamp(int(std::lround(place.x * sx)), taken, last);
             const int y = std::min(int(std::lround(place.y * sy)), size.height() - 1);
             const int width = std::clamp(int(std::lround(place.br().x * sx)) - x, 1,
                                          size.width() - x - (half == &left ? 1 : 0));
