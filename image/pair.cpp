@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
-// A side scaled to height, its proportions kept, at least a pixel wide.
+// A side scaled to height, its proportions kept, at least a pixel wide and within an int.
 int widthAt(const cv::Size &side, int height)
 {
-    return std::max(1, int(std::lround(double(side.width) * height / side.height)));
+    const double width = std::round(double(side.width) * height / side.height);
+    return int(std::clamp(width, 1.0, double(std::numeric_limits<int>::max())));
 }
 
 // An image scaled into its place: averaged when it shrinks, interpolated when it grows.
@@ -111,13 +113,22 @@ PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const Pai
 {
     if (left.empty() || right.empty())
         return {};
+    // Sides beyond an int are refused rather than overflowed: no such picture is ever made.
+    const auto fits = [](qint64 width, qint64 height) {
+        return width <= std::numeric_limits<int>::max() &&
+               height <= std::numeric_limits<int>::max();
+    };
     switch (style.layout) {
     case PairLayout::Stretch:
+        if (!fits(qint64(left.width) + right.width, left.height))
+            return {};
         return {{left.width + right.width, left.height},
                 {0, 0, left.width, left.height},
                 {left.width, 0, right.width, left.height}};
     case PairLayout::Proportional: {
         const int rightWidth = widthAt(right, left.height);
+        if (!fits(qint64(left.width) + rightWidth, left.height))
+            return {};
         return {{left.width + rightWidth, left.height},
                 {0, 0, left.width, left.height},
                 {left.width, 0, rightWidth, left.height}};
@@ -129,6 +140,8 @@ PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const Pai
     const int height = std::min(left.height, right.height);
     const int leftWidth = widthAt(left, height);
     const int rightWidth = widthAt(right, height);
+    if (!fits(3 * qint64(gap) + leftWidth + rightWidth, 2 * qint64(gap) + height))
+        return {};
     return {{3 * gap + leftWidth + rightWidth, 2 * gap + height},
             {gap, gap, leftWidth, height},
             {2 * gap + leftWidth, gap, rightWidth, height}};

@@ -4,6 +4,7 @@
 #include "support/testimages.h"
 
 #include <QtTest>
+#include <climits>
 #include <opencv2/imgproc.hpp>
 
 class TestExport : public QObject
@@ -19,6 +20,8 @@ private slots:
     void joinSizes();
     void pairLayouts_data();
     void pairLayouts();
+    void oversizedPairsRefused_data();
+    void oversizedPairsRefused();
 
 private:
     QScopedPointer<QTemporaryDir> m_folder;
@@ -185,6 +188,31 @@ void TestExport::pairLayouts()
             QCOMPARE(joined.at<cv::Vec3b>(joined.rows - 1, geometry.left.br().x), style.background);
         }
     }
+}
+
+void TestExport::oversizedPairsRefused_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<cv::Size>("right");
+    QTest::newRow("canvas of an endless gap")
+        << int(PairLayout::Canvas) << INT_MAX << cv::Size(3, 2);
+    QTest::newRow("a thin right half made endless")
+        << int(PairLayout::Proportional) << 0 << cv::Size(1 << 30, 1);
+}
+
+// Geometry past an int's sides is refused, not overflowed (a URL or a command line can ask).
+void TestExport::oversizedPairsRefused()
+{
+    QFETCH(int, layout);
+    QFETCH(int, gap);
+    QFETCH(cv::Size, right);
+    PairStyle style;
+    style.layout = PairLayout(layout);
+    style.gap = gap;
+    QVERIFY(pairGeometry({4000, 3000}, right, style).size.empty());
+    QVERIFY(joinPair(cv::Mat(30, 40, CV_8UC3), cv::Mat(2, 3, CV_8UC3), style).empty() ==
+            (gap == INT_MAX));
 }
 
 QTEST_APPLESS_MAIN(TestExport)
