@@ -7,9 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
+// Each layout's name, in the order of PairLayout.
+const char *const layoutNames[] = {"stretch", "proportional", "canvas"};
+
 // A side scaled to height, its proportions kept, at least a pixel wide and within an int.
 int widthAt(const cv::Size &side, int height)
 {
@@ -31,31 +35,16 @@ void scaleInto(const cv::Mat &image, cv::Mat place)
 
 bool parsePairLayout(const QString &name, PairLayout *layout)
 {
-    if (name == QLatin1String("stretch"))
-        *layout = PairLayout::Stretch;
-    else if (name == QLatin1String("proportional"))
-        *layout = PairLayout::Proportional;
-    else if (name == QLatin1String("canvas"))
-        *layout = PairLayout::Canvas;
-    else
-        return false;
-    return true;
+    for (size_t i = 0; i < std::size(layoutNames); ++i) {
+        if (name == QLatin1String(layoutNames[i])) {
+            *layout = PairLayout(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 namespace {
-QString layoutName(PairLayout layout)
-{
-    switch (layout) {
-    case PairLayout::Proportional:
-        return QStringLiteral("proportional");
-    case PairLayout::Canvas:
-        return QStringLiteral("canvas");
-    case PairLayout::Stretch:
-        break;
-    }
-    return QStringLiteral("stretch");
-}
-
 // "rrggbb", with or without a leading '#'; false when it is not six hex digits.
 bool parseColour(QString text, cv::Vec3b *colour)
 {
@@ -89,7 +78,7 @@ QString pairStyleText(const PairStyle &style)
 {
     if (style.layout == PairLayout::Stretch)
         return {};
-    QString text = QStringLiteral("layout=") + layoutName(style.layout);
+    QString text = QStringLiteral("pairLayout=") + layoutNames[int(style.layout)];
     if (style.layout == PairLayout::Canvas)
         text += QStringLiteral("&gap=%1&background=").arg(style.gap) + colourText(style.background);
     return text;
@@ -101,10 +90,7 @@ PairStyle parsePairStyle(const QString &text)
     for (const QString &part : text.split(QLatin1Char('&'))) {
         const int equals = part.indexOf(QLatin1Char('='));
         if (equals > 0)
-            options.insert(part.left(equals) == QLatin1String("layout")
-                               ? QStringLiteral("pairLayout")
-                               : part.left(equals),
-                           part.mid(equals + 1));
+            options.insert(part.left(equals), part.mid(equals + 1));
     }
     return pairStyleOf(options);
 }

@@ -29,7 +29,7 @@ bool parsePairLayout(const QString &name, PairLayout *layout);
 // A style from the options script code gives: "pairLayout" (a name above), "gap" (pixels) and
 // "background" ("#rrggbb"); what is missing or wrong stays as in the default style.
 PairStyle pairStyleOf(const QVariantMap &options);
-// A style as the text a pair's image URL carries, "layout=canvas&gap=20&background=102030",
+// A style as the text a pair's image URL carries, "pairLayout=canvas&gap=20&background=102030",
 // empty for the default style; parsePairStyle reads it back.
 QString pairStyleText(const PairStyle &style);
 PairStyle parsePairStyle(const QString &text);

@@ -18,8 +18,8 @@ Row {
         return cvimage.descriptorOf(url)
     }
 
-    function stitchUrl(pair) {
-        return cvimage.pairUrl(pair[0], pair[1], pairStyle())
+    function stitchUrl(left, right) {
+        return cvimage.pairUrl(left, right, pairStyle())
     }
 
     // How a pair's halves share its picture, as chosen above the pairs.
@@ -184,7 +184,7 @@ Row {
                     color: "black"
                     border.width: 4
                     border.color: index === current ? Universal.accent : "#333"
-                    visible: cvimage.pairs.pairedPhotos.indexOf(stitchPage.photoOf(index)) < 0
+                    visible: !stitchPage.paired(index)
 
                     Image {
                         anchors.centerIn: parent
@@ -351,7 +351,7 @@ Row {
                         sourceSize.height: 200
                         fillMode: Image.PreserveAspectFit
                         asynchronous: true
-                        source: stitchPage.stitchUrl([model.leftSource, model.rightSource])
+                        source: stitchPage.stitchUrl(model.leftSource, model.rightSource)
 
                         MouseArea {
                             anchors.fill: parent
