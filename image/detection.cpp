@@ -61,5 +61,8 @@ QString cropDoubt(const cv::Rect &objectBox, const cv::Size &photoSize)
         return QStringLiteral("The object fills nearly the whole photo: check this crop.");
     if (share < 0.005)
         return QStringLiteral("The object is tiny: check this crop.");
+    if (objectBox.x <= 0 || objectBox.y <= 0 || objectBox.br().x >= photoSize.width ||
+        objectBox.br().y >= photoSize.height)
+        return QStringLiteral("The object touches the photo's edge: it may be cut off.");
     return {};
 }

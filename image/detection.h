@@ -17,5 +17,5 @@ cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours);
 
 // Why a detected object box deserves a look before it is exported, in a sentence, or an empty
 // text: no object was found, or it covers nearly all of the photo (over 95%) or almost none
-// (under 0.5%).
+// (under 0.5%), or it touches the photo's edge.
 QString cropDoubt(const cv::Rect &objectBox, const cv::Size &photoSize);

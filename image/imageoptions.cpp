@@ -1,5 +1,7 @@
 #include "image/imageoptions.h"
 
+#include <cmath>
+
 namespace {
 enum OptionKey {
     CropKey,
@@ -8,16 +10,18 @@ enum OptionKey {
     BoxKey,
     PaddingPercentKey,
     OriginalSizeKey,
-    NoEnlargeKey
+    NoEnlargeKey,
+    RotateKey,
+    StraightenKey
 };
 
 const QString urlPrefix = QStringLiteral("image://cv/");
 } // namespace
 
-const QStringList optionKeys = {QStringLiteral("crop"),           QStringLiteral("padding"),
-                                QStringLiteral("maxWidth"),       QStringLiteral("box"),
-                                QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
-                                QStringLiteral("noEnlarge")};
+const QStringList optionKeys = {
+    QStringLiteral("crop"),      QStringLiteral("padding"),        QStringLiteral("maxWidth"),
+    QStringLiteral("box"),       QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
+    QStringLiteral("noEnlarge"), QStringLiteral("rotate"),         QStringLiteral("straighten")};
 
 cv::Rect parseBox(const QString &text)
 {
@@ -80,6 +84,16 @@ ImageOptions parseOptions(const QString &descriptor)
         case NoEnlargeKey:
             options.noEnlarge = value == QLatin1String("1");
             break;
+        case RotateKey:
+            options.quarterTurns = ((value.toInt(nullptr, 10) % 4) + 4) % 4;
+            break;
+        case StraightenKey: {
+            // A small angle, not a turn: anything else (or not a number) is none.
+            const double degrees = value.toDouble();
+            options.straighten =
+                std::isfinite(degrees) && std::abs(degrees) <= maxStraighten ? degrees : 0.0;
+            break;
+        }
         default:
             break;
         }
@@ -103,6 +117,10 @@ QString descriptorText(const ImageOptions &options)
         more += QStringLiteral("&originalSize=1");
     if (options.noEnlarge)
         more += QStringLiteral("&noEnlarge=1");
+    if (options.quarterTurns != 0)
+        more += QStringLiteral("&rotate=%1").arg(options.quarterTurns);
+    if (options.straighten != 0)
+        more += QStringLiteral("&straighten=%1").arg(options.straighten);
     return text + more;
 }
 

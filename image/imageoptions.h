@@ -18,10 +18,17 @@ struct ImageOptions
     // The cut-out at its own size (maxWidth unused), or never scaled up to maxWidth.
     bool originalSize = false;
     bool noEnlarge = false;
+    // Turned before it is framed: quarter turns clockwise (0 to 3), then straightened by a small
+    // angle in degrees, clockwise. A box chosen by hand lies on the turned photo.
+    int quarterTurns = 0;
+    double straighten = 0;
     // A box chosen by hand ("box=x,y,w,h" in stored-image pixels) that stands for the detected
     // object box; empty when none was given or it did not parse or has no area.
     cv::Rect box;
 };
+
+// The largest angle a photo is straightened by, either way.
+constexpr double maxStraighten = 45.0;
 
 // The recognised option keys; a key's position in this list is the code the parser dispatches on.
 extern const QStringList optionKeys;
@@ -29,8 +36,9 @@ extern const QStringList optionKeys;
 // Never fails: unreadable numbers become 0, unknown keys and empty items are skipped.
 ImageOptions parseOptions(const QString &descriptor);
 // The descriptor of options: "3#crop=1&padding=50&maxWidth=400", then "&box=x,y,w,h" when a box
-// was chosen by hand and "&paddingPercent=1", "&originalSize=1", "&noEnlarge=1" when set (so the
-// descriptors of what was there before stay as they were). parseOptions gives the options back.
+// was chosen by hand and "&paddingPercent=1", "&originalSize=1", "&noEnlarge=1", "&rotate=q",
+// "&straighten=d" when set (so the descriptors of what was there before stay as they were).
+// parseOptions gives the options back.
 QString descriptorText(const ImageOptions &options);
 
 // "x,y,w,h": four whole numbers, the width and height positive; an empty box otherwise.

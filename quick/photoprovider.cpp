@@ -1,5 +1,7 @@
 #include "quick/photoprovider.h"
 
+#include "image/imageoptions.h"
+#include "image/turn.h"
 #include "quick/previewresponse.h"
 #include "session/session.h"
 
@@ -10,7 +12,9 @@ QQuickImageResponse *PhotoProvider::requestImageResponse(const QString &id,
 {
     return new PreviewResponse(
         [store = &m_session->store(), id, requestedSize] {
-            const cv::Mat reduced = store->preview(id.toInt());
+            // The photo turned as its descriptor asks, never cropped.
+            const ImageOptions options = parseOptions(id);
+            const cv::Mat reduced = turnImage(store->preview(options.index), turnOf(options));
             if (reduced.empty() || reduced.type() != CV_8UC3)
                 return QImage();
             const QImage wrapped(reduced.data, reduced.cols, reduced.rows, int(reduced.step),

@@ -4,8 +4,9 @@
 
 class Session;
 
-// Serves "image://photo/<index>": the photo's reduced copy, whole and upright, fitted into the
-// requested size (at most the copy's own), for the large crop view.
+// Serves "image://photo/<index>" (or a descriptor, whose turn it applies): the photo's reduced
+// copy, whole and upright, fitted into the requested size (at most the copy's own), for the large
+// crop view.
 class PhotoProvider : public QQuickAsyncImageProvider
 {
 public:

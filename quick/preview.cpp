@@ -4,6 +4,7 @@
 #include "image/framing.h"
 #include "image/imageoptions.h"
 #include "image/pair.h"
+#include "image/turn.h"
 #include "session/photostore.h"
 
 #include <opencv2/imgproc.hpp>
@@ -23,13 +24,17 @@ struct Planned
 Planned plan(PhotoStore &store, const QString &descriptor)
 {
     const ImageOptions options = parseOptions(descriptor);
-    const cv::Mat preview = store.preview(options.index);
-    const cv::Size size = store.size(options.index);
-    if (preview.empty() || size.empty())
+    const Turn turn = turnOf(options);
+    const cv::Mat preview = turnImage(store.preview(options.index), turn);
+    const cv::Size photoSize = store.size(options.index);
+    if (preview.empty() || photoSize.empty())
         return {};
+    const cv::Size size = turnedSize(photoSize, turn);
     const cv::Rect box =
-        options.crop ? cropBox(options, size, [&] { return store.objectBox(options.index); })
-                     : cv::Rect();
+        options.crop
+            ? cropBox(options, size,
+                      [&] { return turnBox(store.objectBox(options.index), photoSize, turn); })
+            : cv::Rect();
     return {frameImage(options, size, box), preview, size};
 }
 

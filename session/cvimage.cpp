@@ -4,6 +4,7 @@
 #include "session/session.h"
 
 #include <QQmlEngine>
+#include <QUrl>
 
 CvImage::CvImage(QObject *parent) : QObject(parent), m_own(std::make_unique<Session>())
 {
@@ -56,14 +57,23 @@ ExportJob *CvImage::exporter() const
     return m_session->exporter();
 }
 
+History *CvImage::history() const
+{
+    return m_session->history();
+}
+
 void CvImage::addImage(const QVariant &image)
 {
     m_session->addImage(image);
 }
 
-void CvImage::importUrls(const QVariant &urls)
+void CvImage::importUrls(const QVariant &urls, bool force)
 {
-    m_session->importUrls(urls);
+    QVariantList skipped;
+    for (const QString &path : m_session->importUrls(urls, force || m_allowDuplicates))
+        skipped << QUrl::fromLocalFile(path);
+    if (!skipped.isEmpty())
+        emit duplicatesSkipped(skipped);
 }
 
 void CvImage::setExportFolder(const QVariant &folder)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/exportjob.h"
+#include "session/history.h"
 #include "session/importjob.h"
 #include "session/pairlist.h"
 #include "session/photolist.h"
@@ -27,6 +28,9 @@ class CvImage : public QObject, public QQmlParserStatus
     Q_PROPERTY(PairList *pairs READ pairs CONSTANT)
     Q_PROPERTY(ImportJob *importer READ importer CONSTANT)
     Q_PROPERTY(ExportJob *exporter READ exporter CONSTANT)
+    Q_PROPERTY(History *history READ history CONSTANT)
+    // Files listed already are imported again: off unless set.
+    Q_PROPERTY(bool allowDuplicates MEMBER m_allowDuplicates NOTIFY allowDuplicatesChanged)
 
 public:
     explicit CvImage(QObject *parent = nullptr);
@@ -38,14 +42,16 @@ public:
     PairList *pairs() const;
     ImportJob *importer() const;
     ExportJob *exporter() const;
+    History *history() const;
     Session *session() const { return m_session; }
 
     // Decodes one file and returns once it is listed or refused. A file that cannot be decoded
     // is skipped: nothing is listed and nothing is signalled.
     Q_INVOKABLE void addImage(const QVariant &image);
     // Imports file and folder URLs (a list of URLs or texts) in the background; the photos are
-    // listed in this order as they are decoded.
-    Q_INVOKABLE void importUrls(const QVariant &urls);
+    // listed in this order as they are decoded. Duplicates skipped, unless allowed or forced,
+    // are told by a signal.
+    Q_INVOKABLE void importUrls(const QVariant &urls, bool force = false);
     // Takes a path as it is, or a folder URL as its local path.
     Q_INVOKABLE void setExportFolder(const QVariant &folder);
     // The descriptor an image URL carries, and the image URL of a pair of them: the session's
@@ -66,10 +72,14 @@ public:
 
 signals:
     void imageArrayChanged();
+    void allowDuplicatesChanged();
+    // Files of a drop or a choice that were listed already and so were not imported.
+    void duplicatesSkipped(const QVariantList &urls);
 
 private:
     void show(Session *session);
 
     std::unique_ptr<Session> m_own;
     Session *m_session = nullptr;
+    bool m_allowDuplicates = false;
 };

@@ -1,12 +1,14 @@
 #include "session/pairlist.h"
 
 #include "image/imageoptions.h"
+#include "session/history.h"
 #include "session/photolist.h"
 
 #include <algorithm>
+#include <optional>
 
-PairList::PairList(PhotoList *photos, QObject *parent)
-    : QAbstractListModel(parent), m_photos(photos)
+PairList::PairList(PhotoList *photos, History *history, QObject *parent)
+    : QAbstractListModel(parent), m_photos(photos), m_history(history)
 {
     connect(photos, &QAbstractItemModel::rowsRemoved, this, &PairList::dropUnlisted);
     connect(photos, &QAbstractItemModel::modelReset, this, &PairList::dropUnlisted);
@@ -52,10 +54,9 @@ bool PairList::add(int leftPhoto, int rightPhoto)
     if (leftPhoto == rightPhoto || m_photos->sourceOf(leftPhoto).isEmpty() ||
         m_photos->sourceOf(rightPhoto).isEmpty() || paired(leftPhoto) || paired(rightPhoto))
         return false;
-    beginInsertRows(QModelIndex(), count(), count());
-    m_pairs.push_back({leftPhoto, rightPhoto});
-    endInsertRows();
-    emit countChanged();
+    const Pair pair{leftPhoto, rightPhoto};
+    insert(count(), pair);
+    record(QStringLiteral("Pair"), count() - 1, pair, true);
     return true;
 }
 
@@ -63,10 +64,42 @@ void PairList::remove(int row)
 {
     if (row < 0 || row >= count())
         return;
+    const Pair pair = m_pairs[size_t(row)];
+    take(pair);
+    record(QStringLiteral("Unpair"), row, pair, false);
+}
+
+void PairList::insert(int row, const Pair &pair)
+{
+    row = std::clamp(row, 0, count());
+    beginInsertRows(QModelIndex(), row, row);
+    m_pairs.insert(m_pairs.begin() + row, pair);
+    endInsertRows();
+    emit countChanged();
+}
+
+void PairList::take(const Pair &pair)
+{
+    const auto found = std::find_if(m_pairs.begin(), m_pairs.end(), [&pair](const Pair &p) {
+        return p.left == pair.left && p.right == pair.right;
+    });
+    if (found == m_pairs.end())
+        return;
+    const int row = int(found - m_pairs.begin());
     beginRemoveRows(QModelIndex(), row, row);
-    m_pairs.erase(m_pairs.begin() + row);
+    m_pairs.erase(found);
     endRemoveRows();
     emit countChanged();
+}
+
+void PairList::record(const QString &text, int row, const Pair &pair, bool added)
+{
+    if (!m_history)
+        return;
+    const auto put = [this, row, pair] { insert(row, pair); };
+    const auto drop = [this, pair] { take(pair); };
+    m_history->record(added ? History::Step{text, drop, put, {}, {}}
+                            : History::Step{text, put, drop, {}, {}});
 }
 
 int PairList::pairInOrder(const QVariantList &photos)
@@ -77,6 +110,9 @@ int PairList::pairInOrder(const QVariantList &photos)
         if (!paired.contains(photo) &&
             std::find(single.begin(), single.end(), photo.toInt()) == single.end())
             single.push_back(photo.toInt());
+    std::optional<History::Group> group;
+    if (m_history)
+        group.emplace(m_history, QStringLiteral("Pair in Order"));
     int made = 0;
     for (size_t i = 0; i + 1 < single.size(); i += 2)
         made += add(single[i], single[i + 1]) ? 1 : 0;

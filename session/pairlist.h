@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class History;
 class PhotoList;
 
 // The pairs of a session, in the order they were made: two photos of its list each (by store
@@ -23,7 +24,8 @@ public:
         RightSourceRole,
     };
 
-    explicit PairList(PhotoList *photos, QObject *parent = nullptr);
+    // Every pairing and unpairing is recorded in history, when there is one.
+    explicit PairList(PhotoList *photos, History *history = nullptr, QObject *parent = nullptr);
 
     int count() const { return int(m_pairs.size()); }
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -54,7 +56,12 @@ private:
 
     // Drops the pairs of photos no longer listed.
     void dropUnlisted();
+    // The replays of a recorded change; a pair is known by its photos.
+    void insert(int row, const Pair &pair);
+    void take(const Pair &pair);
+    void record(const QString &text, int row, const Pair &pair, bool added);
 
     PhotoList *m_photos;
+    History *m_history;
     std::vector<Pair> m_pairs;
 };

@@ -1,6 +1,7 @@
 #include "session/photolist.h"
 
 #include "image/imageoptions.h"
+#include "session/history.h"
 #include "session/photostore.h"
 
 #include <QFileInfo>
@@ -17,11 +18,36 @@ QRect fromCv(const cv::Rect &box)
 {
     return box.empty() ? QRect() : QRect(box.x, box.y, box.width, box.height);
 }
+
+const QVector<int> optionRoles = {PhotoList::CropRole,     PhotoList::PaddingRole,
+                                  PhotoList::MaxWidthRole, PhotoList::SourceRole,
+                                  PhotoList::BoxRole,      PhotoList::ShownSourceRole,
+                                  PhotoList::DoubtRole,    PhotoList::TurnedSourceRole};
+
+// What a change of these options is called in the Undo button.
+QString changeText(const QVariantMap &options)
+{
+    if (options.contains(QStringLiteral("box")))
+        return options.value(QStringLiteral("box")).toString().isEmpty()
+                   ? QStringLiteral("Automatic Box")
+                   : QStringLiteral("Box");
+    if (options.contains(QStringLiteral("crop")))
+        return options.value(QStringLiteral("crop")).toBool() ? QStringLiteral("Crop")
+                                                              : QStringLiteral("Reset");
+    if (options.contains(QStringLiteral("straighten")))
+        return QStringLiteral("Straighten");
+    if (options.contains(QStringLiteral("padding")))
+        return QStringLiteral("Padding");
+    if (options.contains(QStringLiteral("maxWidth")))
+        return QStringLiteral("Width");
+    return QStringLiteral("Size");
+}
 } // namespace
 
-PhotoList::PhotoList(PhotoStore *store, QObject *parent)
-    : QAbstractListModel(parent), m_store(store)
+PhotoList::PhotoList(PhotoStore *store, History *history, QObject *parent)
+    : QAbstractListModel(parent), m_store(store), m_history(history)
 {
+    m_defaults.padding = 50;
 }
 
 int PhotoList::rowCount(const QModelIndex &parent) const
@@ -29,24 +55,39 @@ int PhotoList::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : count();
 }
 
-QString PhotoList::source(const Photo &photo)
+cv::Rect PhotoList::shownBox(const Photo &photo) const
+{
+    if (photo.box.isNull())
+        return {};
+    return returnBox(toCv(photo.box), m_store->size(photo.index),
+                     {photo.boxQuarters, photo.boxDegrees}, turnOf(photo.options));
+}
+
+QString PhotoList::source(const Photo &photo) const
 {
     ImageOptions options = photo.options;
     options.index = 0;
-    options.box = toCv(photo.box);
+    options.box = shownBox(photo);
     // The URL of the photo itself, with the options after its index.
     return imageUrl(photo.index) + descriptorText(options).mid(1);
 }
 
 // A cropped preview whose box is not known yet would detect it on a preview thread, beside the
 // workers that are detecting it already; the tile shows the whole photo until the box arrives.
-QString PhotoList::shownSource(const Photo &photo)
+QString PhotoList::shownSource(const Photo &photo) const
 {
-    if (!photo.options.crop || !photo.box.isNull() || photo.boxReady)
+    if (!photo.options.crop || !photo.box.isNull() || m_doubts.count(photo.index))
         return source(photo);
     Photo whole = photo;
     whole.options.crop = false;
     return source(whole);
+}
+
+// Of the detected box, so none for a photo whose box was chosen by hand.
+QString PhotoList::doubtOf(const Photo &photo) const
+{
+    const auto found = m_doubts.find(photo.index);
+    return found == m_doubts.end() || !photo.box.isNull() ? QString() : found->second;
 }
 
 QVariant PhotoList::data(const QModelIndex &index, int role) const
@@ -71,13 +112,19 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
     case SourceRole:
         return source(photo);
     case BoxReadyRole:
-        return photo.boxReady;
+        return m_doubts.count(photo.index) > 0;
     case DoubtRole:
-        return photo.doubt;
+        return doubtOf(photo);
     case BoxRole:
-        return boxText(toCv(photo.box));
+        return boxText(shownBox(photo));
     case ShownSourceRole:
         return shownSource(photo);
+    case TurnedSourceRole: {
+        Photo whole = photo;
+        whole.options.crop = false;
+        whole.box = QRect();
+        return QStringLiteral("image://photo/") + descriptorOfUrl(source(whole));
+    }
     default:
         return {};
     }
@@ -85,10 +132,39 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},  {FileNameRole, "fileName"},
-            {CropRole, "crop"},         {PaddingRole, "padding"},        {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},      {DoubtRole, "doubt"},
-            {BoxRole, "box"},           {ShownSourceRole, "shownSource"}};
+    return {{ImageUrlRole, "imageUrl"},
+            {PhotoIndexRole, "photoIndex"},
+            {FileNameRole, "fileName"},
+            {CropRole, "crop"},
+            {PaddingRole, "padding"},
+            {MaxWidthRole, "maxWidth"},
+            {SourceRole, "source"},
+            {BoxReadyRole, "boxReady"},
+            {DoubtRole, "doubt"},
+            {BoxRole, "box"},
+            {ShownSourceRole, "shownSource"},
+            {TurnedSourceRole, "turnedSource"}};
+}
+
+QVariantMap PhotoList::defaults() const
+{
+    return {{QStringLiteral("padding"), m_defaults.padding},
+            {QStringLiteral("maxWidth"), m_defaults.maxWidth},
+            {QStringLiteral("paddingPercent"), m_defaults.paddingPercent},
+            {QStringLiteral("originalSize"), m_defaults.originalSize},
+            {QStringLiteral("noEnlarge"), m_defaults.noEnlarge}};
+}
+
+void PhotoList::setDefaults(const QVariantMap &defaults)
+{
+    m_defaults.padding = defaults.value(QStringLiteral("padding"), m_defaults.padding).toInt();
+    m_defaults.maxWidth = defaults.value(QStringLiteral("maxWidth"), m_defaults.maxWidth).toInt();
+    for (auto [key, flag] :
+         {std::pair(QStringLiteral("paddingPercent"), &m_defaults.paddingPercent),
+          std::pair(QStringLiteral("originalSize"), &m_defaults.originalSize),
+          std::pair(QStringLiteral("noEnlarge"), &m_defaults.noEnlarge)})
+        *flag = defaults.value(key, *flag).toBool();
+    emit defaultsChanged();
 }
 
 void PhotoList::append(int photoIndex, const QString &path)
@@ -97,7 +173,7 @@ void PhotoList::append(int photoIndex, const QString &path)
     Photo photo;
     photo.index = photoIndex;
     photo.path = path;
-    photo.options.padding = firstPadding;
+    photo.options = m_defaults;
     m_rows.push_back(photo);
     endInsertRows();
     emit countChanged();
@@ -105,15 +181,19 @@ void PhotoList::append(int photoIndex, const QString &path)
 
 void PhotoList::setBoxReady(int photoIndex, const QString &doubt)
 {
-    for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (m_rows[row].index != photoIndex || m_rows[row].boxReady)
-            continue;
-        m_rows[row].boxReady = true;
-        // Of the detected box, so none for a photo whose box was chosen by hand.
-        m_rows[row].doubt = m_rows[row].box.isNull() ? doubt : QString();
-        const QModelIndex changed = index(int(row));
-        emit dataChanged(changed, changed, {BoxReadyRole, DoubtRole, ShownSourceRole});
-    }
+    if (!m_doubts.emplace(photoIndex, doubt).second)
+        return;
+    const int row = rowOf(photoIndex);
+    if (row >= 0)
+        emit dataChanged(index(row), index(row), {BoxReadyRole, DoubtRole, ShownSourceRole});
+}
+
+int PhotoList::rowOf(int photoIndex) const
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [photoIndex](const Photo &photo) {
+        return photo.index == photoIndex;
+    });
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
 }
 
 void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
@@ -121,74 +201,212 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
     const auto crop = options.find(QStringLiteral("crop"));
     const auto padding = options.find(QStringLiteral("padding"));
     const auto maxWidth = options.find(QStringLiteral("maxWidth"));
+    const auto straighten = options.find(QStringLiteral("straighten"));
     const auto box = options.find(QStringLiteral("box"));
     const auto flag = [&options](const QString &key, bool *value) {
         const auto found = options.find(key);
         if (found != options.end())
             *value = found->toBool();
     };
+    std::vector<Placed> before;
     for (const QVariant &rowValue : rows) {
         const int row = rowValue.toInt();
         if (row < 0 || row >= count())
             continue;
         Photo &photo = m_rows[size_t(row)];
-        const Photo before = photo;
+        const Photo was = photo;
         if (crop != options.end())
             photo.options.crop = crop->toBool();
         if (padding != options.end())
             photo.options.padding = padding->toInt();
         if (maxWidth != options.end())
             photo.options.maxWidth = maxWidth->toInt();
+        if (straighten != options.end())
+            photo.options.straighten =
+                std::clamp(straighten->toDouble(), -maxStraighten, maxStraighten);
         flag(QStringLiteral("paddingPercent"), &photo.options.paddingPercent);
         flag(QStringLiteral("originalSize"), &photo.options.originalSize);
         flag(QStringLiteral("noEnlarge"), &photo.options.noEnlarge);
-        if (box != options.end())
+        if (box != options.end()) {
+            // As drawn on the photo turned as it is now.
             photo.box = fromCv(parseBox(box->toString()));
-        // A doubt concerns the detected box: a box chosen by hand has been looked at.
-        if (!photo.box.isNull())
-            photo.doubt.clear();
-        if (source(photo) != source(before) || photo.doubt != before.doubt) {
-            const QModelIndex changed = index(row);
-            emit dataChanged(changed, changed,
-                             {CropRole, PaddingRole, MaxWidthRole, SourceRole, BoxRole,
-                              ShownSourceRole, DoubtRole});
+            photo.boxQuarters = photo.options.quarterTurns;
+            photo.boxDegrees = photo.options.straighten;
+        }
+        if (source(photo) != source(was) || doubtOf(photo) != doubtOf(was)) {
+            before.push_back({row, was});
+            emit dataChanged(index(row), index(row), optionRoles);
         }
     }
+    // A slider's drag is one change, however many stops it makes.
+    QStringList keys = options.keys();
+    const bool gradual = std::all_of(keys.begin(), keys.end(), [](const QString &key) {
+        return key == QLatin1String("padding") || key == QLatin1String("maxWidth") ||
+               key == QLatin1String("straighten");
+    });
+    QStringList rowTexts;
+    for (const Placed &placed : before)
+        rowTexts << QString::number(placed.photo.index);
+    recordChange(changeText(options),
+                 gradual ? keys.join(QLatin1Char(',')) + QLatin1Char(':') + rowTexts.join(',')
+                         : QString(),
+                 before);
+}
+
+void PhotoList::rotate(const QVariantList &rows, int quarters)
+{
+    std::vector<Placed> before;
+    for (const QVariant &rowValue : rows) {
+        const int row = rowValue.toInt();
+        if (row < 0 || row >= count() || quarters % 4 == 0)
+            continue;
+        Photo &photo = m_rows[size_t(row)];
+        before.push_back({row, photo});
+        photo.options.quarterTurns = ((photo.options.quarterTurns + quarters) % 4 + 4) % 4;
+        emit dataChanged(index(row), index(row), optionRoles);
+    }
+    recordChange(QStringLiteral("Rotate"), QString(), before);
+}
+
+void PhotoList::recordChange(const QString &text, const QString &mergeKey,
+                             const std::vector<Placed> &before)
+{
+    if (!m_history || before.empty())
+        return;
+    std::vector<Placed> after;
+    for (const Placed &placed : before)
+        after.push_back({placed.position, m_rows[size_t(placed.position)]});
+    m_history->record({text,
+                       [this, before] { restore(before); },
+                       [this, after] { restore(after); },
+                       {},
+                       mergeKey});
+}
+
+QVariantMap PhotoList::commonOptions(const QVariantList &rows) const
+{
+    std::vector<const Photo *> chosen;
+    for (const QVariant &row : rows)
+        if (row.toInt() >= 0 && row.toInt() < count())
+            chosen.push_back(&m_rows[size_t(row.toInt())]);
+    if (chosen.empty())
+        return {};
+    const auto valuesOf = [](const Photo &photo) {
+        const ImageOptions &o = photo.options;
+        return QVariantMap{{QStringLiteral("crop"), o.crop},
+                           {QStringLiteral("padding"), o.padding},
+                           {QStringLiteral("maxWidth"), o.maxWidth},
+                           {QStringLiteral("paddingPercent"), o.paddingPercent},
+                           {QStringLiteral("originalSize"), o.originalSize},
+                           {QStringLiteral("noEnlarge"), o.noEnlarge},
+                           {QStringLiteral("straighten"), o.straighten}};
+    };
+    QVariantMap common = valuesOf(*chosen.front());
+    for (const Photo *photo : chosen) {
+        const QVariantMap values = valuesOf(*photo);
+        for (auto key = common.begin(); key != common.end();)
+            key = values.value(key.key()) == key.value() ? std::next(key) : common.erase(key);
+    }
+    return common;
 }
 
 void PhotoList::remove(const QVariantList &rows)
 {
     std::vector<int> sorted;
     for (const QVariant &row : rows)
-        sorted.push_back(row.toInt());
-    // From the last row up, so that the rows still to remove keep their numbers.
-    std::sort(sorted.rbegin(), sorted.rend());
+        if (row.toInt() >= 0 && row.toInt() < count())
+            sorted.push_back(row.toInt());
+    std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    if (sorted.empty())
+        return;
+    std::vector<Placed> removed;
+    std::vector<int> photos;
     for (const int row : sorted) {
-        if (row < 0 || row >= count())
-            continue;
+        removed.push_back({row, m_rows[size_t(row)]});
+        photos.push_back(m_rows[size_t(row)].index);
+    }
+    // The pairs that leave with the photos are part of the same change.
+    std::optional<History::Group> group;
+    if (m_history)
+        group.emplace(m_history, QStringLiteral("Remove"));
+    takeOut(photos);
+    History::Step step{QStringLiteral("Remove"),
+                       [this, removed] { restore(removed); },
+                       [this, photos] { takeOut(photos); },
+                       [this, photos] {
+                           for (const int photo : photos) {
+                               if (rowOf(photo) >= 0)
+                                   continue;
+                               m_store->remove(photo);
+                               m_doubts.erase(photo);
+                           }
+                       },
+                       {}};
+    if (m_history)
+        m_history->record(std::move(step));
+    else
+        step.forget();
+}
+
+void PhotoList::takeOut(const std::vector<int> &photoIndices)
+{
+    // From the last row up, so that the rows still to take keep their numbers.
+    std::vector<int> rows;
+    for (const int photo : photoIndices)
+        if (const int row = rowOf(photo); row >= 0)
+            rows.push_back(row);
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows) {
         beginRemoveRows(QModelIndex(), row, row);
-        m_store->remove(m_rows[size_t(row)].index);
         m_rows.erase(m_rows.begin() + row);
         endRemoveRows();
     }
-    emit countChanged();
+    if (!rows.empty())
+        emit countChanged();
+}
+
+void PhotoList::restore(const std::vector<Placed> &rows)
+{
+    // In the order of their places, so that each lands where it was.
+    std::vector<Placed> sorted = rows;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Placed &a, const Placed &b) { return a.position < b.position; });
+    bool inserted = false;
+    for (const Placed &placed : sorted) {
+        if (const int row = rowOf(placed.photo.index); row >= 0) {
+            m_rows[size_t(row)] = placed.photo;
+            emit dataChanged(index(row), index(row), optionRoles);
+            continue;
+        }
+        const int row = std::min(placed.position, count());
+        beginInsertRows(QModelIndex(), row, row);
+        m_rows.insert(m_rows.begin() + row, placed.photo);
+        endInsertRows();
+        inserted = true;
+    }
+    if (inserted)
+        emit countChanged();
 }
 
 QString PhotoList::pathOf(int photoIndex) const
 {
-    for (const Photo &photo : m_rows)
-        if (photo.index == photoIndex)
-            return photo.path;
-    return {};
+    const int row = rowOf(photoIndex);
+    return row < 0 ? QString() : m_rows[size_t(row)].path;
 }
 
 QString PhotoList::sourceOf(int photoIndex) const
 {
+    const int row = rowOf(photoIndex);
+    return row < 0 ? QString() : source(m_rows[size_t(row)]);
+}
+
+QStringList PhotoList::paths() const
+{
+    QStringList all;
     for (const Photo &photo : m_rows)
-        if (photo.index == photoIndex)
-            return source(photo);
-    return {};
+        all << photo.path;
+    return all;
 }
 
 QVariantList PhotoList::imageUrls() const
@@ -203,12 +421,17 @@ QVariantMap PhotoList::cropGeometry(int row) const
 {
     if (row < 0 || row >= count())
         return {};
-    const int index = m_rows[size_t(row)].index;
-    const cv::Size size = m_store->size(index);
-    const cv::Rect box = m_store->objectBox(index);
-    return {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height},
-            {QStringLiteral("x"), box.x},          {QStringLiteral("y"), box.y},
-            {QStringLiteral("w"), box.width},      {QStringLiteral("h"), box.height}};
+    const Photo &photo = m_rows[size_t(row)];
+    const Turn turn = turnOf(photo.options);
+    const cv::Size size = m_store->size(photo.index);
+    const cv::Size turned = turnedSize(size, turn);
+    const cv::Rect box = turnBox(m_store->objectBox(photo.index), size, turn);
+    return {{QStringLiteral("width"), turned.width},
+            {QStringLiteral("height"), turned.height},
+            {QStringLiteral("x"), box.x},
+            {QStringLiteral("y"), box.y},
+            {QStringLiteral("w"), box.width},
+            {QStringLiteral("h"), box.height}};
 }
 
 QStringList PhotoList::sources() const

@@ -1,23 +1,31 @@
 #pragma once
 
 #include "image/imageoptions.h"
+#include "image/turn.h"
 
 #include <QAbstractListModel>
 #include <QRect>
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
+class History;
 class PhotoStore;
 
 // The photos of a session: one row per photo shown, in the order the photos arrived, with
 // everything the pages know about it. The image URL and the descriptor URL of a row are derived
-// from it, so the pages and the exports name the photo as they always have.
+// from it, so the pages and the exports name the photo as they always have. Every change made
+// here is recorded in the history, when there is one.
 class PhotoList : public QAbstractListModel
 {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    // What a photo starts with ("padding", "maxWidth", "paddingPercent", "originalSize",
+    // "noEnlarge"): padding 50, width 400 until set.
+    Q_PROPERTY(QVariantMap defaults READ defaults WRITE setDefaults NOTIFY defaultsChanged)
 
 public:
     enum Role {
@@ -33,25 +41,30 @@ public:
         BoxRole,
         // What its tile shows: the source, or the photo uncropped while its object is looked for.
         ShownSourceRole,
+        // The photo whole, turned as its options say: what the crop view shows.
+        TurnedSourceRole,
     };
 
-    // Photos are looked up in store, and removed from it with their rows.
-    explicit PhotoList(PhotoStore *store, QObject *parent = nullptr);
+    // Photos are looked up in store, and removed from it once their rows are gone for good: at
+    // once without a history, or when the history forgets their removal.
+    explicit PhotoList(PhotoStore *store, History *history = nullptr, QObject *parent = nullptr);
 
     int count() const { return int(m_rows.size()); }
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // A photo of the store, imported from path, listed with its first options (no crop, padding
-    // 50, width 400).
+    QVariantMap defaults() const;
+    // Keys not named keep their value.
+    void setDefaults(const QVariantMap &defaults);
+
+    // A photo of the store, imported from path, listed uncropped with the defaults.
     void append(int photoIndex, const QString &path);
     // Its object box is known: cropped previews and exports of it now cost no detection. doubt
     // says why the box deserves a look, empty when it does not.
     void setBoxReady(int photoIndex, const QString &doubt);
 
-    // Takes the rows out of the session and their photos out of the store; the other photos keep
-    // their options and their index.
+    // Takes the rows out of the session; the other photos keep their options and their index.
     Q_INVOKABLE void remove(const QVariantList &rows);
     // The image URL of every row, in order.
     QVariantList imageUrls() const;
@@ -59,39 +72,68 @@ public:
     // not in the session.
     QString pathOf(int photoIndex) const;
     QString sourceOf(int photoIndex) const;
+    // The file of every row, in order.
+    QStringList paths() const;
 
     // Gives the rows the options named in options ("crop", "padding", "maxWidth",
-    // "paddingPercent", "originalSize", "noEnlarge", and "box", a box chosen by hand as "x,y,w,h"
-    // or empty for the detected one); other keys and rows outside the list are ignored.
+    // "paddingPercent", "originalSize", "noEnlarge", "straighten", and "box", a box chosen by
+    // hand as "x,y,w,h" or empty for the detected one); other keys and rows outside the list are
+    // ignored. A box chosen by hand turns with its photo.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
+    // Turns the rows' photos by quarters clockwise (negative: counter-clockwise).
+    Q_INVOKABLE void rotate(const QVariantList &rows, int quarters);
+    // The options the rows share, by the keys setOptions takes (box aside); a key on which
+    // they differ is left out.
+    Q_INVOKABLE QVariantMap commonOptions(const QVariantList &rows) const;
     // The descriptor URL of every row, in order.
     Q_INVOKABLE QStringList sources() const;
     // What the crop editor needs of a row: the photo's "width" and "height" and its detected
-    // object box ("x", "y", "w", "h"), found now if it was not yet.
+    // object box ("x", "y", "w", "h"), found now if it was not yet, all as the photo is turned.
     Q_INVOKABLE QVariantMap cropGeometry(int row) const;
 
 signals:
     void countChanged();
+    void defaultsChanged();
 
 private:
     struct Photo
     {
         int index = 0;
         QString path;
-        // Its crop and sizes; the index and the box are the row's own.
+        // Its crop, sizes and turn; the index and the box are the row's own.
         ImageOptions options;
-        // Chosen by hand, in photo pixels; null for the detected one.
+        // Chosen by hand, in pixels of the photo turned by boxTurn; null for the detected one.
+        // Kept as drawn, so that turning back and forth never grows it.
         QRect box;
-        bool boxReady = false;
-        QString doubt;
+        int boxQuarters = 0;
+        double boxDegrees = 0;
+    };
+    // A row as it was, and where.
+    struct Placed
+    {
+        int position;
+        Photo photo;
     };
 
-    // The padding a photo starts with.
-    static constexpr int firstPadding = 50;
-
-    static QString source(const Photo &photo);
-    static QString shownSource(const Photo &photo);
+    // The box chosen by hand as it lies on the photo turned as it is now.
+    cv::Rect shownBox(const Photo &photo) const;
+    QString source(const Photo &photo) const;
+    QString shownSource(const Photo &photo) const;
+    QString doubtOf(const Photo &photo) const;
+    int rowOf(int photoIndex) const;
+    // Puts rows back as they were: in their place when they are not listed, over themselves when
+    // they are.
+    void restore(const std::vector<Placed> &rows);
+    // Takes the photos' rows out, their photos kept.
+    void takeOut(const std::vector<int> &photoIndices);
+    // Records rows before and after a change of options, done already.
+    void recordChange(const QString &text, const QString &mergeKey,
+                      const std::vector<Placed> &before);
 
     PhotoStore *m_store;
+    History *m_history;
     std::vector<Photo> m_rows;
+    ImageOptions m_defaults;
+    // The doubt of each photo whose box was found, listed or not (a removal can be undone).
+    std::unordered_map<int, QString> m_doubts;
 };

@@ -1,5 +1,7 @@
 #include "session/photostore.h"
 
+#include "image/turn.h"
+
 #include "image/decode.h"
 #include "image/detection.h"
 #include "image/failsafe.h"
@@ -178,10 +180,17 @@ cv::Mat PhotoStore::render(const QString &descriptor)
     const std::shared_ptr<Entry> found = entry(options.index);
     if (!found)
         return {};
-    const cv::Mat source = image(options.index);
+    const cv::Mat photo = image(options.index);
+    if (photo.empty())
+        return {};
+    // Detection looks at the photo as it came; its box is turned with the photo.
+    const Turn turn = turnOf(options);
+    const auto detected = [&] {
+        return turnBox(detectedBox(options.index, *found, photo), photo.size(), turn);
+    };
+    const cv::Mat source = orEmpty([&] { return turnImage(photo, turn); });
     if (source.empty())
         return {};
-    const auto detected = [&] { return detectedBox(options.index, *found, source); };
     return processPhoto(source, options,
                         options.crop ? cropBox(options, source.size(), detected) : cv::Rect());
 }

@@ -6,6 +6,8 @@
 #include "image/exportnames.h"
 #include "image/photofiles.h"
 
+#include <QFileInfo>
+#include <QSet>
 #include <QUrl>
 
 namespace {
@@ -41,7 +43,7 @@ bool Session::addImage(const QVariant &url)
     return true;
 }
 
-void Session::importUrls(const QVariant &urls)
+QStringList Session::importUrls(const QVariant &urls, bool allowDuplicates)
 {
     // A drop event hands over its URLs as a QList<QUrl>, script code as a list of variants.
     QVariantList list;
@@ -51,7 +53,31 @@ void Session::importUrls(const QVariant &urls)
     } else {
         list = urls.toList();
     }
-    m_importer.start(importPaths(list));
+    QStringList paths = importPaths(list);
+    QStringList skipped;
+    if (!allowDuplicates) {
+        // Known by their canonical paths: a link or another spelling names the same file.
+        const auto canonical = [](const QString &path) {
+            const QString resolved = QFileInfo(path).canonicalFilePath();
+            return resolved.isEmpty() ? path : resolved;
+        };
+        QSet<QString> seen;
+        for (const QString &path : m_photos.paths())
+            seen.insert(canonical(path));
+        QStringList fresh;
+        for (const QString &path : paths) {
+            const QString key = canonical(path);
+            if (seen.contains(key)) {
+                skipped << path;
+                continue;
+            }
+            seen.insert(key);
+            fresh << path;
+        }
+        paths = fresh;
+    }
+    m_importer.start(paths);
+    return skipped;
 }
 
 void Session::list(int index, const QString &path)

@@ -2,6 +2,7 @@
 
 #include "session/backgroundtasks.h"
 #include "session/exportjob.h"
+#include "session/history.h"
 #include "session/importjob.h"
 #include "session/pairlist.h"
 #include "session/photolist.h"
@@ -29,6 +30,7 @@ public:
     PhotoStore &store() { return m_store; }
     PhotoList *photos() { return &m_photos; }
     PairList *pairs() { return &m_pairs; }
+    History *history() { return &m_history; }
     ImportJob *importer() { return &m_importer; }
     ExportJob *exporter() { return &m_exporter; }
     QThreadPool *previewPool() { return &m_previewPool; }
@@ -36,8 +38,9 @@ public:
     // Decodes one file on the calling thread and lists it; false when it cannot be decoded.
     bool addImage(const QVariant &url);
     // Imports file and folder URLs (a QList<QUrl> of a drop or a list of URLs or texts) in the
-    // background; the photos are listed in this order as they are decoded.
-    void importUrls(const QVariant &urls);
+    // background; the photos are listed in this order as they are decoded. Unless duplicates
+    // are allowed, a file listed already, or given twice, is imported once: those skipped.
+    QStringList importUrls(const QVariant &urls, bool allowDuplicates = false);
 
     // The folder save() and saveStitched() write into: a path as it is, or a folder URL's local
     // path.
@@ -53,8 +56,9 @@ private slots:
 
 private:
     PhotoStore m_store;
-    PhotoList m_photos{&m_store};
-    PairList m_pairs{&m_photos};
+    History m_history;
+    PhotoList m_photos{&m_store, &m_history};
+    PairList m_pairs{&m_photos, &m_history};
     QString m_exportFolder;
     // Destroyed before what their tasks use, and after the jobs that start them.
     QThreadPool m_pool;

@@ -172,7 +172,8 @@ void TestProcessImage::cropDoubt_data()
     // A photo of 1000 x 1000 pixels.
     QTest::newRow("no object") << cv::Rect() << true;
     QTest::newRow("95.1%") << cv::Rect(0, 0, 1000, 951) << true;
-    QTest::newRow("95%") << cv::Rect(0, 0, 1000, 950) << false;
+    QTest::newRow("under 95%") << cv::Rect(10, 10, 974, 975) << false;
+    QTest::newRow("touching the edge") << cv::Rect(0, 300, 400, 400) << true;
     QTest::newRow("0.5%") << cv::Rect(10, 10, 50, 100) << false;
     QTest::newRow("0.49%") << cv::Rect(10, 10, 49, 100) << true;
 }
