@@ -11,10 +11,11 @@ Popup {
     objectName: "cropEditor"
 
     property int row: -1
-    property int photoIndex: -1
     property int margin: 0
-    // The photo's size and its detected box, in photo pixels.
-    property var geometry: ({ width: 1, height: 1, x: 0, y: 0, w: 0, h: 0 })
+    // The photo's size and its detected box, in photo pixels, as the photo is turned; its box
+    // chosen by hand, its turned image and angle.
+    property var geometry: ({ width: 1, height: 1, x: 0, y: 0, w: 0, h: 0, box: "", source: "",
+                              straighten: 0 })
     // The object box being edited, in photo pixels.
     property rect box: Qt.rect(0, 0, 0, 0)
     // Photo pixels to view pixels, and where the photo starts in the view.
@@ -24,15 +25,26 @@ Popup {
 
     signal applied
 
-    function openFor(row, photoIndex, chosenBox, padding) {
+    // Turns the photo shown by quarters clockwise; the box turns with it.
+    function rotate(quarters) {
+        cvimage.photos.rotate([row], quarters)
+        refresh()
+    }
+
+    function openFor(row, padding) {
         editor.row = row
-        editor.photoIndex = photoIndex
         editor.margin = padding
+        refresh()
+        open()
+    }
+
+    // Reads the photo again as the session has it: after a turn, an undo or a redo.
+    function refresh() {
         geometry = cvimage.photos.cropGeometry(row)
-        var parts = chosenBox.split(",")
+        var parts = geometry.box.split(",")
         box = parts.length === 4 ? Qt.rect(+parts[0], +parts[1], +parts[2], +parts[3])
                                  : detectedOrMiddle()
-        open()
+        straighten.value = geometry.straighten
     }
 
     // The detected box, or where none was found, the middle of the photo to start from.
@@ -105,7 +117,7 @@ Popup {
                 anchors.fill: parent
                 fillMode: Image.PreserveAspectFit
                 asynchronous: true
-                source: editor.photoIndex >= 0 ? "image://photo/" + editor.photoIndex : ""
+                source: editor.visible && editor.geometry.source ? editor.geometry.source : ""
             }
 
             // The region the export keeps: the box grown by the padding, within the photo.
@@ -190,7 +202,48 @@ Popup {
                 text: "Drag the box's edges, corners or the whole box."
                 color: Universal.foreground
                 font.pixelSize: 16
+                wrapMode: Text.Wrap
                 Layout.fillWidth: true
+            }
+
+            Button {
+                objectName: "rotateLeft"
+                text: "⟲"
+                onClicked: editor.rotate(-1)
+                ToolTip.visible: hovered
+                ToolTip.text: "Rotate the photo a quarter turn to the left (Ctrl+L)"
+                Accessible.name: "Rotate Left"
+            }
+
+            Button {
+                objectName: "rotateRight"
+                text: "⟳"
+                onClicked: editor.rotate(1)
+                ToolTip.visible: hovered
+                ToolTip.text: "Rotate the photo a quarter turn to the right (Ctrl+R)"
+                Accessible.name: "Rotate Right"
+            }
+
+            Text {
+                text: "Straighten: " + straighten.value.toFixed(1) + "°"
+                color: Universal.foreground
+                font.pixelSize: 16
+            }
+
+            Slider {
+                id: straighten
+                objectName: "straighten"
+                from: -10
+                to: 10
+                stepSize: 0.5
+                snapMode: Slider.SnapAlways
+                Layout.preferredWidth: 200
+                onMoved: {
+                    cvimage.photos.setOptions([editor.row], { straighten: value })
+                    editor.refresh()
+                }
+                ToolTip.visible: hovered
+                ToolTip.text: "Turn the photo by a small angle, clockwise to the right"
             }
 
             Button {
@@ -198,7 +251,7 @@ Popup {
                 text: "Auto"
                 onClicked: {
                     cvimage.photos.setOptions([editor.row], { box: "" })
-                    editor.box = editor.detectedOrMiddle()
+                    editor.refresh()
                 }
                 ToolTip.visible: hovered
                 ToolTip.text: "Back to the box edge detection found"

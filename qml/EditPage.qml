@@ -1,6 +1,6 @@
 import QtQuick 2.2
 import QtQuick.Layouts 1.3
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.4
 import QtQuick.Controls.Universal 2.2
 import Qt.labs.settings 1.0
 import "./ImageItem.js" as ImageItemScript
@@ -45,9 +45,85 @@ RowLayout {
         cvimage.photos.remove(rows)
     }
 
-    // Gives every selected photo the options (crop, padding, maxWidth) named in options.
+    // Gives every selected photo the options named in options, unless the controls are only
+    // being shown the selection's values.
     function setSelected(options) {
-        cvimage.photos.setOptions(selected, options)
+        if (!showing)
+            cvimage.photos.setOptions(selected, options)
+    }
+
+    function rotateSelected(quarters) {
+        if (editorOpen)
+            cropEditor.rotate(quarters)
+        else
+            cvimage.photos.rotate(selected, quarters)
+    }
+
+    // The selection's options as the controls show them: a key on which the selected photos
+    // differ is missing, and its control shows a mixed state. With nothing selected, what new
+    // photos start with.
+    property var shown: cvimage.photos.defaults
+    // Set while the controls are given the selection's values: they apply nothing meanwhile.
+    property bool showing: false
+    readonly property var defaultKeys: ["padding", "maxWidth", "paddingPercent", "originalSize",
+        "noEnlarge"]
+
+    function showSelection() {
+        shown = selected.length > 0 ? cvimage.photos.commonOptions(selected)
+                                    : cvimage.photos.defaults
+        showing = true
+        if (shown.padding !== undefined)
+            padding.value = shown.padding
+        if (shown.maxWidth !== undefined)
+            maximumwidth.value = shown.maxWidth
+        paddingPercent.checkState = stateOf(shown.paddingPercent)
+        originalSize.checkState = stateOf(shown.originalSize)
+        noEnlarge.checkState = stateOf(shown.noEnlarge)
+        showing = false
+    }
+
+    function stateOf(flag) {
+        return flag === undefined ? Qt.PartiallyChecked : flag ? Qt.Checked : Qt.Unchecked
+    }
+
+    // What the selection shares becomes what new photos, and new sessions, start with.
+    function setAsDefault() {
+        showSelection()
+        var defaults = cvimage.photos.defaults
+        for (var i = 0; i < defaultKeys.length; ++i) {
+            var key = defaultKeys[i]
+            if (shown[key] !== undefined)
+                defaults[key] = shown[key]
+        }
+        cvimage.photos.defaults = defaults
+        for (var j = 0; j < defaultKeys.length; ++j)
+            remembered[defaultKeys[j]] = defaults[defaultKeys[j]]
+    }
+
+    // Rows inserted or removed (an undone removal, say) renumber the tiles: the selection is
+    // read again from them.
+    function syncSelection() {
+        selected.length = 0
+        for (var i = 0; i < repeater.count; ++i) {
+            if (repeater.itemAt(i) && repeater.itemAt(i).selected)
+                selected.push(i)
+        }
+        selectedChanged()
+    }
+
+    onSelectedChanged: Qt.callLater(showSelection)
+
+    Connections {
+        target: cvimage.photos
+        function onDataChanged() {
+            Qt.callLater(editPage.showSelection)
+        }
+        function onCountChanged() {
+            editPage.syncSelection()
+        }
+        function onDefaultsChanged() {
+            Qt.callLater(editPage.showSelection)
+        }
     }
 
     Rectangle {
@@ -68,9 +144,12 @@ RowLayout {
             }
 
             Text {
+                objectName: "paddingLabel"
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "Padding: " + Math.round(padding.value)
-                      + (paddingPercent.checked ? " % of the Object" : " Pixels")
+                text: editPage.shown.padding === undefined
+                      ? "Padding: mixed"
+                      : "Padding: " + Math.round(padding.value)
+                        + (paddingPercent.checked ? " % of the Object" : " Pixels")
                 color: Universal.foreground
                 font.pixelSize: 20
             }
@@ -82,6 +161,7 @@ RowLayout {
                 from: 0
                 to: paddingPercent.checked ? 100 : 500
                 value: 50
+                enabled: editPage.selected.length > 0
                 stepSize: paddingPercent.checked ? 1 : 10
                 snapMode: Slider.SnapAlways
                 onValueChanged: editPage.setSelected({ padding: Math.round(padding.value) })
@@ -90,8 +170,12 @@ RowLayout {
             CheckBox {
                 id: paddingPercent
                 objectName: "paddingPercent"
+                // Mixed when the selection differs; a click sets it for all of them.
+                tristate: checkState === Qt.PartiallyChecked
+                nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
                 text: "Padding in percent"
-                onToggled: editPage.setSelected({ paddingPercent: checked,
+                enabled: editPage.selected.length > 0
+                onClicked: editPage.setSelected({ paddingPercent: checked,
                                                   padding: Math.round(padding.value) })
                 ToolTip.visible: hovered
                 ToolTip.text: "The margin as a share of the object's longer side"
@@ -99,7 +183,9 @@ RowLayout {
 
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "Maximum Width: " + Math.round(maximumwidth.value) + " Pixels"
+                text: editPage.shown.maxWidth === undefined
+                      ? "Maximum Width: mixed"
+                      : "Maximum Width: " + Math.round(maximumwidth.value) + " Pixels"
                 color: Universal.foreground
                 font.pixelSize: 20
             }
@@ -115,7 +201,7 @@ RowLayout {
                     from: 1
                     to: 20000
                     editable: true
-                    enabled: !originalSize.checked
+                    enabled: editPage.selected.length > 0 && !originalSize.checked
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
@@ -125,8 +211,9 @@ RowLayout {
                     id: originalSize
                     objectName: "originalSize"
                     text: "Original size"
+                    enabled: editPage.selected.length > 0
                     Layout.leftMargin: 10
-                    onToggled: editPage.setSelected({ originalSize: checked })
+                    onClicked: editPage.setSelected({ originalSize: checked })
                     ToolTip.visible: hovered
                     ToolTip.text: "Keep the cut-out at its own size, whatever the width"
                 }
@@ -135,9 +222,9 @@ RowLayout {
                     id: noEnlarge
                     objectName: "noEnlarge"
                     text: "Never enlarge"
-                    enabled: !originalSize.checked
+                    enabled: editPage.selected.length > 0 && !originalSize.checked
                     Layout.leftMargin: 10
-                    onToggled: editPage.setSelected({ noEnlarge: checked })
+                    onClicked: editPage.setSelected({ noEnlarge: checked })
                     ToolTip.visible: hovered
                     ToolTip.text: "Scale a small object down to the width, never up"
                 }
@@ -147,10 +234,8 @@ RowLayout {
                     text: "Crop"
                     Layout.fillWidth: true
                     Layout.margins: 10
-                    onClicked: editPage.setSelected({
-                        crop: true, padding: Math.round(padding.value),
-                        paddingPercent: paddingPercent.checked, originalSize: originalSize.checked,
-                        noEnlarge: noEnlarge.checked })
+                    // Each photo keeps its own padding and sizes, as the controls show them.
+                    onClicked: editPage.setSelected({ crop: true })
                     ToolTip.visible: hovered
                     ToolTip.text: "Crop the selected photos to their object (double-click a photo to fix its box)"
                 }
@@ -163,6 +248,43 @@ RowLayout {
                     onClicked: editPage.setSelected({ crop: false, padding: 0 })
                     ToolTip.visible: hovered
                     ToolTip.text: "Keep the selected photos whole"
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    spacing: 10
+
+                    Button {
+                        objectName: "rotateLeft"
+                        text: "Rotate Left"
+                        enabled: editPage.selected.length > 0
+                        Layout.fillWidth: true
+                        onClicked: editPage.rotateSelected(-1)
+                        ToolTip.visible: hovered
+                        ToolTip.text: "Turn the selected photos a quarter to the left (Ctrl+L)"
+                    }
+
+                    Button {
+                        objectName: "rotateRight"
+                        text: "Rotate Right"
+                        enabled: editPage.selected.length > 0
+                        Layout.fillWidth: true
+                        onClicked: editPage.rotateSelected(1)
+                        ToolTip.visible: hovered
+                        ToolTip.text: "Turn the selected photos a quarter to the right (Ctrl+R)"
+                    }
+                }
+
+                Button {
+                    objectName: "setDefault"
+                    text: "Set as Default"
+                    enabled: editPage.selected.length > 0
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    onClicked: editPage.setAsDefault()
+                    ToolTip.visible: hovered
+                    ToolTip.text: "New photos, in this session and the next, start with these padding and sizes"
                 }
 
                 Button {
@@ -249,8 +371,8 @@ RowLayout {
                         source: editPage.visible ? model.shownSource : ""
                         finding: model.shownSource !== model.source
                         doubt: model.doubt
-                        onOpened: cropEditor.openFor(index, model.photoIndex, model.box,
-                                                     model.padding)
+                        name: model.fileName
+                        onOpened: cropEditor.openFor(index, model.padding)
                         onSelectedChanged: {
                             if (selected) {
                                 editPage.selected.push(index)
@@ -273,12 +395,20 @@ RowLayout {
                                              { box: cropEditor.boxText(), crop: true })
     }
 
+    // What new photos start with, changed only by Set as Default.
     Settings {
+        id: remembered
         category: "edit"
-        property alias padding: padding.value
-        property alias maxWidth: maximumwidth.value
-        property alias paddingPercent: paddingPercent.checked
-        property alias originalSize: originalSize.checked
-        property alias noEnlarge: noEnlarge.checked
+        property int padding: 50
+        property int maxWidth: 400
+        property bool paddingPercent: false
+        property bool originalSize: false
+        property bool noEnlarge: false
+
+        Component.onCompleted: cvimage.photos.defaults = {
+            padding: remembered.padding, maxWidth: remembered.maxWidth,
+            paddingPercent: remembered.paddingPercent, originalSize: remembered.originalSize,
+            noEnlarge: remembered.noEnlarge
+        }
     }
 }

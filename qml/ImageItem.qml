@@ -20,6 +20,8 @@ Rectangle {
     signal opened
     // Why this photo's crop deserves a look, empty when it does not.
     property string doubt: ""
+    // The file's name, along the tile's foot.
+    property alias name: nameLabel.text
 
     width: 208
     height: 208
@@ -50,12 +52,19 @@ Rectangle {
 
     MouseArea {
         anchors.fill: parent
+        // The keyboard follows the pointer out of any text box, so that Delete and the other
+        // keys act on the photos again.
+        onPressed: imageItem.forceActiveFocus()
         onClicked: imageItem.selected = !imageItem.selected
         // The double click's first click flipped the selection: it is put back.
         onDoubleClicked: {
             imageItem.selected = !imageItem.selected
             imageItem.opened()
         }
+    }
+
+    NameStrip {
+        id: nameLabel
     }
 
     Rectangle {

@@ -9,10 +9,24 @@ import "./ImageItem.js" as ImageItemScript
 Row {
     id: stitchPage
 
-    // The descriptor URLs of all images, as the edit page left them.
-    property var sources: []
-    // Index into sources of the tile chosen as the first of a pair, -1 while none is.
+    // The descriptor URLs of all images, as the session has them now.
+    property var sources: cvimage.photos.sources()
+    // The store index of the photo chosen as the first of a pair, -1 while none is.
     property int current: -1
+
+    function refreshSources() {
+        sources = cvimage.photos.sources()
+    }
+
+    Connections {
+        target: cvimage.photos
+        function onDataChanged() {
+            Qt.callLater(stitchPage.refreshSources)
+        }
+        function onCountChanged() {
+            Qt.callLater(stitchPage.refreshSources)
+        }
+    }
 
     function descriptorOf(url) {
         return cvimage.descriptorOf(url)
@@ -31,26 +45,26 @@ Row {
         }
     }
 
-    // The store index of the photo of tile index.
-    function photoOf(index) {
-        return cvimage.photoIndexOf(sources[index])
+    // The place of a photo (by store index) among the paired ones, -1 for a single one: pair
+    // place / 2, left when even.
+    function pairedPlace(photo) {
+        return cvimage.pairs.pairedPhotos.indexOf(photo)
     }
 
-    function paired(index) {
-        return cvimage.pairs.pairedPhotos.indexOf(photoOf(index)) >= 0
-    }
-
-    function choose(index) {
+    function choose(photo) {
+        if (pairedPlace(photo) >= 0)
+            return
         if (current === -1) {
-            current = index
-        } else if (current === index) {
+            current = photo
+        } else if (current === photo) {
             current = -1
         } else {
-            cvimage.pairs.add(photoOf(current), photoOf(index))
+            cvimage.pairs.add(current, photo)
             current = -1
         }
     }
 
+    // Unpairs at once: Undo brings the pair back.
     function removePair(k) {
         cvimage.pairs.remove(k)
     }
@@ -59,7 +73,7 @@ Row {
     function pairInOrder() {
         var photos = []
         for (var i = 0; i < sources.length; ++i)
-            photos.push(photoOf(i))
+            photos.push(cvimage.photoIndexOf(sources[i]))
         current = -1
         cvimage.pairs.pairInOrder(photos)
     }
@@ -82,9 +96,9 @@ Row {
         var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs(),
                                                    exportOptions())
         if (taken > 0) {
-            overwriteQuestion.text = (taken === 1 ? "1 file already exists"
-                                                  : taken + " files already exist")
-                    + " in " + displayPath(folder) + "."
+            overwriteQuestion.lead = taken === 1 ? "1 file already exists"
+                                                 : taken + " files already exist"
+            overwriteQuestion.path = displayPath(folder)
             overwriteQuestion.open()
             return
         }
@@ -107,7 +121,7 @@ Row {
     function exportSingles() {
         var singles = []
         for (var i = 0; i < sources.length; ++i) {
-            if (!paired(i))
+            if (pairedPlace(cvimage.photoIndexOf(sources[i])) < 0)
                 singles.push(descriptorOf(sources[i]))
         }
         return singles
@@ -176,15 +190,18 @@ Row {
             Repeater {
                 id: repeater
                 objectName: "repeater"
-                model: sources
+                model: cvimage.photos
 
+                // A paired photo keeps its place, marked with its pair: the tiles never jump.
                 Rectangle {
+                    readonly property int place: stitchPage.pairedPlace(model.photoIndex)
+                    readonly property bool paired: place >= 0
+
                     width: 208
                     height: 208
                     color: "black"
                     border.width: 4
-                    border.color: index === current ? Universal.accent : "#333"
-                    visible: !stitchPage.paired(index)
+                    border.color: model.photoIndex === current ? Universal.accent : "#333"
 
                     Image {
                         anchors.centerIn: parent
@@ -194,13 +211,45 @@ Row {
                         sourceSize.height: 200
                         fillMode: Image.PreserveAspectFit
                         asynchronous: true
-                        source: modelData
+                        opacity: parent.paired ? 0.35 : 1
+                        // Off the screen the previews give their memory back.
+                        source: stitchPage.visible ? model.source : ""
+                    }
+
+                    Rectangle {
+                        objectName: "pairMark"
+                        visible: parent.paired
+                        anchors.centerIn: parent
+                        width: pairText.implicitWidth + 20
+                        height: 36
+                        radius: 18
+                        color: Universal.accent
+
+                        Text {
+                            id: pairText
+                            anchors.centerIn: parent
+                            text: "Pair " + (Math.floor(parent.parent.place / 2) + 1)
+                                  + (parent.parent.place % 2 === 0 ? ", left" : ", right")
+                            color: "white"
+                            font.pixelSize: 16
+                        }
+                    }
+
+                    NameStrip {
+                        text: model.fileName
                     }
 
                     MouseArea {
+                        id: tileArea
                         anchors.fill: parent
-                        onClicked: stitchPage.choose(index)
+                        hoverEnabled: true
+                        onClicked: stitchPage.choose(model.photoIndex)
                     }
+
+                    ToolTip.visible: tileArea.containsMouse
+                    ToolTip.delay: 600
+                    ToolTip.text: paired ? model.fileName + ": paired; click its pair to unpair it"
+                                         : model.fileName
                 }
             }
         }
@@ -318,7 +367,7 @@ Row {
             Button {
                 objectName: "pairInOrder"
                 text: "Pair in Order"
-                enabled: cvimage.pairs.pairedPhotos.length + 1 < stitchPage.sources.length
+                enabled: cvimage.pairs.pairedPhotos.length + 1 < cvimage.photos.count
                 onClicked: stitchPage.pairInOrder()
                 ToolTip.visible: hovered
                 ToolTip.text: "Pair the unpaired photos one after another: 1 with 2, 3 with 4, ..."
@@ -354,10 +403,20 @@ Row {
                         source: stitchPage.stitchUrl(model.leftSource, model.rightSource)
 
                         MouseArea {
+                            id: pairArea
                             anchors.fill: parent
+                            hoverEnabled: true
                             onClicked: stitchPage.removePair(index)
                         }
                     }
+
+                    NameStrip {
+                        text: model.names
+                    }
+
+                    ToolTip.visible: pairArea.containsMouse
+                    ToolTip.delay: 600
+                    ToolTip.text: "Click to unpair " + model.names + " (Ctrl+Z pairs them again)"
                 }
             }
         }
@@ -367,7 +426,11 @@ Row {
         id: overwriteQuestion
         objectName: "overwriteQuestion"
 
-        property alias text: question.text
+        // The message, whose folder shows on a line of its own, shortened in its middle if it
+        // must be, never broken.
+        property string lead
+        property string path
+        readonly property string text: lead + " in " + path + "."
 
         parent: stitchPage
         modal: true
@@ -377,12 +440,33 @@ Row {
             width: parent.width
             spacing: 16
 
-            Text {
-                id: question
-                wrapMode: Text.Wrap
-                color: Universal.foreground
-                font.pixelSize: 20
+            ColumnLayout {
                 Layout.fillWidth: true
+
+                Text {
+                    text: overwriteQuestion.lead + " in"
+                    color: Universal.foreground
+                    font.pixelSize: 20
+                }
+
+                Text {
+                    id: questionPath
+                    objectName: "questionPath"
+                    text: overwriteQuestion.path + "."
+                    elide: Text.ElideMiddle
+                    color: Universal.foreground
+                    font.pixelSize: 20
+                    Layout.fillWidth: true
+
+                    MouseArea {
+                        id: pathArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                    }
+
+                    ToolTip.visible: pathArea.containsMouse && questionPath.truncated
+                    ToolTip.text: overwriteQuestion.path
+                }
             }
 
             Button {

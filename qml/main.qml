@@ -12,10 +12,8 @@ ApplicationWindow {
 
     property int currentPage: 0
 
-    // Goes to a step, forward or back; the pairing step starts from the crops as they are.
+    // Goes to a step, forward or back.
     function goTo(step) {
-        if (step === 2)
-            stitch.sources = editPage.getSources()
         checkpointBar.currentStep = step
         currentPage = step
     }
@@ -74,9 +72,37 @@ ApplicationWindow {
             ToolTip.text: "Add photos from a folder (Ctrl+O)"
         }
 
+        Button {
+            id: undo
+            objectName: "undo"
+            text: "Undo"
+            width: 100
+            height: 50
+            anchors.left: addPhotos.right
+            anchors.leftMargin: 10
+            enabled: cvimage.history.canUndo && !cvimage.exporter.running
+            onClicked: cvimage.history.undo()
+            ToolTip.visible: hovered
+            ToolTip.text: "Undo " + cvimage.history.undoText + " (Ctrl+Z)"
+        }
+
+        Button {
+            id: redo
+            objectName: "redo"
+            text: "Redo"
+            width: 100
+            height: 50
+            anchors.left: undo.right
+            anchors.leftMargin: 10
+            enabled: cvimage.history.canRedo && !cvimage.exporter.running
+            onClicked: cvimage.history.redo()
+            ToolTip.visible: hovered
+            ToolTip.text: "Redo " + cvimage.history.redoText + " (Ctrl+Shift+Z)"
+        }
+
         Text {
             objectName: "photoCount"
-            anchors.left: addPhotos.right
+            anchors.left: redo.right
             anchors.leftMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             visible: checkpointBar.currentStep == 0 && cvimage.photos.count > 0
@@ -152,13 +178,56 @@ ApplicationWindow {
         onDropped: cvimage.importUrls(drop.urls)
     }
 
-    // Photos added on the pairing step join its tiles once they are all in.
-    Connections {
-        target: cvimage.importer
-        function onFinished() {
-            if (checkpointBar.currentStep === 2)
-                stitch.sources = editPage.getSources()
+    // Files dropped or chosen again are skipped, with one notice for them all.
+    Notice {
+        id: duplicates
+        objectName: "duplicates"
+
+        property var skipped: []
+
+        anchors.bottomMargin: 140
+        visible: false
+        dismissable: true
+        actionText: "Add Anyway"
+        text: (skipped.length === 1 ? "1 photo is" : skipped.length + " photos are")
+              + " in the session already and " + (skipped.length === 1 ? "was" : "were")
+              + " not added again."
+        onAction: {
+            visible = false
+            cvimage.importUrls(skipped, true)
         }
+    }
+
+    Connections {
+        target: cvimage
+        function onDuplicatesSkipped(urls) {
+            duplicates.skipped = urls
+            duplicates.visible = true
+        }
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: undo.enabled
+        onActivated: undo.clicked()
+    }
+
+    Shortcut {
+        sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
+        enabled: redo.enabled
+        onActivated: redo.clicked()
+    }
+
+    Shortcut {
+        sequence: "Ctrl+L"
+        enabled: checkpointBar.currentStep == 1
+        onActivated: editPage.rotateSelected(-1)
+    }
+
+    Shortcut {
+        sequence: "Ctrl+R"
+        enabled: checkpointBar.currentStep == 1
+        onActivated: editPage.rotateSelected(1)
     }
 
     Shortcut {
@@ -202,7 +271,7 @@ ApplicationWindow {
     }
 
     Shortcut {
-        sequences: [StandardKey.Delete]
+        sequence: "Delete"
         enabled: checkpointBar.currentStep == 1
         onActivated: editPage.removeSelected()
     }
@@ -214,6 +283,11 @@ ApplicationWindow {
         property alias height: applicationWindow.height
         property alias visibility: applicationWindow.visibility
         property alias exportFolder: fileDialog.folder
+    }
+
+    Settings {
+        category: "import"
+        property alias allowDuplicates: cvimage.allowDuplicates
     }
 
     FileDialog {

@@ -4,6 +4,8 @@
 #include "session/history.h"
 #include "session/photolist.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <optional>
 
@@ -34,6 +36,9 @@ QVariant PairList::data(const QModelIndex &index, int role) const
         return m_photos->sourceOf(pair.left);
     case RightSourceRole:
         return m_photos->sourceOf(pair.right);
+    case NamesRole:
+        return QFileInfo(m_photos->pathOf(pair.left)).fileName() + QStringLiteral(" + ") +
+               QFileInfo(m_photos->pathOf(pair.right)).fileName();
     default:
         return {};
     }
@@ -41,7 +46,7 @@ QVariant PairList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PairList::roleNames() const
 {
-    return {{LeftSourceRole, "leftSource"}, {RightSourceRole, "rightSource"}};
+    return {{LeftSourceRole, "leftSource"}, {RightSourceRole, "rightSource"}, {NamesRole, "names"}};
 }
 
 bool PairList::add(int leftPhoto, int rightPhoto)

@@ -22,6 +22,8 @@ public:
     enum Role {
         LeftSourceRole = Qt::UserRole + 1,
         RightSourceRole,
+        // "left.jpg + right.jpg"
+        NamesRole,
     };
 
     // Every pairing and unpairing is recorded in history, when there is one.

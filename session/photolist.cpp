@@ -426,12 +426,16 @@ QVariantMap PhotoList::cropGeometry(int row) const
     const cv::Size size = m_store->size(photo.index);
     const cv::Size turned = turnedSize(size, turn);
     const cv::Rect box = turnBox(m_store->objectBox(photo.index), size, turn);
+    const QModelIndex at = index(row);
     return {{QStringLiteral("width"), turned.width},
             {QStringLiteral("height"), turned.height},
             {QStringLiteral("x"), box.x},
             {QStringLiteral("y"), box.y},
             {QStringLiteral("w"), box.width},
-            {QStringLiteral("h"), box.height}};
+            {QStringLiteral("h"), box.height},
+            {QStringLiteral("box"), data(at, BoxRole)},
+            {QStringLiteral("source"), data(at, TurnedSourceRole)},
+            {QStringLiteral("straighten"), photo.options.straighten}};
 }
 
 QStringList PhotoList::sources() const

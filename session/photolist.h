@@ -88,7 +88,9 @@ public:
     // The descriptor URL of every row, in order.
     Q_INVOKABLE QStringList sources() const;
     // What the crop editor needs of a row: the photo's "width" and "height" and its detected
-    // object box ("x", "y", "w", "h"), found now if it was not yet, all as the photo is turned.
+    // object box ("x", "y", "w", "h"), found now if it was not yet, all as the photo is turned;
+    // the "box" chosen by hand as the box role gives it, the turned photo's "source" and its
+    // "straighten" angle.
     Q_INVOKABLE QVariantMap cropGeometry(int row) const;
 
 signals:

@@ -39,7 +39,7 @@ Item {
         function test_settingsReachOnlyTheSelection() {
             var hint = findChild(editPage, "hint")
             verify(hint.visible)
-            slider.value = 30 // nothing selected: no photo changes
+            verify(!slider.enabled) // nothing selected: nothing to set
             mouseClick(tile(0))
             verify(!hint.visible)
             spinBox.value = 600 // set by a program: no photo changes
@@ -47,6 +47,7 @@ Item {
             spinBox.forceActiveFocus()
             keyClick(Qt.Key_Up)
             compare(options(0), [false, 50, 601])
+            slider.value = 30
             press("crop")
             compare(options(0), [true, 30, 601])
             press("reset")
@@ -56,6 +57,47 @@ Item {
             compare(options(1), [false, 50, 400])
             press("deselectAll")
             verify(hint.visible)
+        }
+
+        // The controls show the selection's own values, mixed where its photos differ, and
+        // only Set as Default changes what new photos start with.
+        function test_perPhotoTruth() {
+            var label = function (text) {
+                return findChild(editPage, "paddingLabel").text.indexOf(text) >= 0
+            }
+            var percent = findChild(editPage, "paddingPercent")
+            var repeater = findChild(editPage, "repeater")
+            // Photos of their own, after those the other test uses.
+            cvimage.addImage(testImageUrls[1])
+            tryCompare(repeater, "count", 4)
+            cvimage.photos.setOptions([2], { padding: 20, paddingPercent: true })
+            cvimage.photos.setOptions([3], { padding: 40 })
+            mouseClick(tile(3))
+            tryVerify(function () { return slider.value === 40 && label("40") })
+            compare(percent.checkState, Qt.Unchecked)
+            mouseClick(tile(2))
+            tryVerify(function () { return label("mixed") })
+            compare(percent.checkState, Qt.PartiallyChecked)
+            compare(options(3), [false, 40, 400]) // showing changed nothing
+            mouseClick(percent) // a click on a mixed box sets it, with the padding shown, for all
+            compare(percent.checkState, Qt.Checked)
+            compare(cvimage.photos.commonOptions([2, 3]), {
+                        crop: false, padding: 40, maxWidth: 400, paddingPercent: true,
+                        originalSize: false, noEnlarge: false, straighten: 0 })
+            cvimage.photos.setOptions([2], { padding: 10 })
+            tryVerify(function () { return label("mixed") })
+            spinBox.value = 700
+            spinBox.forceActiveFocus()
+            keyClick(Qt.Key_Up) // both photos: 701 wide
+            press("setDefault")
+            var defaults = cvimage.photos.defaults
+            compare([defaults.padding, defaults.maxWidth, defaults.paddingPercent],
+                    [50, 701, true]) // the mixed padding kept its default
+            cvimage.addImage(testImageUrls[2])
+            tryCompare(repeater, "count", 5)
+            compare(options(4), [false, 50, 701])
+            press("deselectAll")
+            cvimage.photos.defaults = { maxWidth: 400, paddingPercent: false }
         }
     }
 }

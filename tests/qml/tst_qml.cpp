@@ -4,6 +4,7 @@
 
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtQuickTest>
@@ -15,6 +16,9 @@ class Setup : public QObject
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        // Every run starts as a first one: nothing remembered.
+        QCoreApplication::setOrganizationName(QStringLiteral("Morvick2"));
+        QSettings().clear();
         registerWithEngine(engine);
         QVariantList urls;
         for (int i = 0; i < 3; ++i)
