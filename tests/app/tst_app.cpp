@@ -28,6 +28,9 @@ private slots:
     void folderDropAndRemoval();
     void keepOpenExportsTwice();
     void backAndLaterDrop();
+    void undoRedoEveryChange();
+    void pairLayoutsReachTheFiles_data();
+    void pairLayoutsReachTheFiles();
 
 private:
     // An object of the main document by its id, or the item of that object with a name.
@@ -319,6 +322,108 @@ void TestApp::backAndLaterDrop()
     QTRY_COMPARE(item("stitch", "repeater")->property("count").toInt(), 4);
     click(item("checkpointBar", "step1"));
     QCOMPARE(m_window->property("currentPage").toInt(), 0);
+}
+
+// Each change of the session is taken back by Ctrl+Z and made again by Ctrl+Shift+Z, on the
+// page where it was made; a file dropped again is skipped with a notice, and added on demand.
+void TestApp::undoRedoEveryChange()
+{
+    drop(m_images, 4);
+    QObject *photos = byId("cvimage")->property("photos").value<QObject *>();
+    const auto sources = [photos] {
+        QStringList all;
+        QMetaObject::invokeMethod(photos, "sources", Q_RETURN_ARG(QStringList, all));
+        return all;
+    };
+    auto *duplicates = byId("duplicates");
+    drop(m_images.mid(1, 2), 4);
+    QTRY_VERIFY(duplicates->property("visible").toBool());
+    QCOMPARE(duplicates->property("text").toString(),
+             "2 photos are in the session already and were not added again.");
+    click(item("duplicates", "noticeAction"));
+    QTRY_COMPARE(photos->property("count").toInt(), 6);
+    click(item("toEdit"));
+    click(tile("editPage", 5));
+    click(tile("editPage", 4));
+    QTest::keyClick(m_window, Qt::Key_Delete);
+    QTRY_COMPARE(photos->property("count").toInt(), 4);
+
+    // On the edit page: crop, a quarter turn, a removal, each undone and redone.
+    const QStringList start = sources();
+    click(tile("editPage", 1));
+    click(item("editPage", "crop"));
+    QTest::keyClick(m_window, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(sources().at(1).contains("crop=1") && sources().at(1).contains("rotate=1"));
+    const QStringList turned = sources();
+    QTest::keyClick(m_window, Qt::Key_Delete);
+    QTRY_COMPARE(photos->property("count").toInt(), 3);
+    QCOMPARE(item("undo")->property("enabled").toBool(), true);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sources(), turned);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!sources().at(1).contains("rotate"));
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sources(), start);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(sources(), turned);
+
+    // On the pairing step: Pair in Order, an unpairing by a click, both undone.
+    click(item("toStitch"));
+    QQuickItem *pairs = item("stitch", "pairRepeater");
+    click(item("stitch", "pairInOrder"));
+    QTRY_COMPARE(pairs->property("count").toInt(), 2);
+    click(tile("stitch", 0, "pairRepeater"));
+    QTRY_COMPARE(pairs->property("count").toInt(), 1);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pairs->property("count").toInt(), 2);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pairs->property("count").toInt(), 0);
+    click(item("redo"));
+    QCOMPARE(pairs->property("count").toInt(), 2);
+    // The stitch page follows an undo made on it: the pairs go, then the turn.
+    for (int step = 0; step < 2; ++step)
+        QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pairs->property("count").toInt(), 0);
+    QTRY_VERIFY(!byId("stitch")->property("sources").toStringList().at(1).contains("rotate"));
+    QVERIFY(sources().at(1).contains("crop=1"));
+}
+
+void TestApp::pairLayoutsReachTheFiles_data()
+{
+    QTest::addColumn<int>("layout"); // the layout box's row
+    QTest::addColumn<int>("expected");
+    QTest::newRow("stretch") << 0 << int(PairLayout::Stretch);
+    QTest::newRow("proportional") << 1 << int(PairLayout::Proportional);
+    QTest::newRow("canvas") << 2 << int(PairLayout::Canvas);
+}
+
+// The layout chosen on the pairing step shapes the exported pair as the geometry says.
+void TestApp::pairLayoutsReachTheFiles()
+{
+    QFETCH(int, layout);
+    QFETCH(int, expected);
+    drop(m_images.mid(0, 2), 2);
+    click(item("toEdit"));
+    click(item("toStitch"));
+    click(item("stitch", "pairInOrder"));
+    item("stitch", "pairLayout")->setProperty("currentIndex", layout);
+    item("stitch", "gap")->setProperty("value", 7);
+    QTemporaryDir out;
+    click(item("toExport"));
+    chooseFolder(out.path());
+    QTRY_VERIFY(!m_window->isVisible());
+    const QStringList sources = byId("stitch")->property("sources").toStringList();
+    const cv::Mat left = m_session->store().render(descriptorOfUrl(sources.at(0)));
+    const cv::Mat right = m_session->store().render(descriptorOfUrl(sources.at(1)));
+    PairStyle style;
+    style.layout = PairLayout(expected);
+    style.gap = style.layout == PairLayout::Canvas ? 7 : 0;
+    const QStringList files = QDir(out.path()).entryList({"*_*.png"}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const cv::Mat written = readPng(out.filePath(files.first()));
+    QCOMPARE(written.size(), pairGeometry(left.size(), right.size(), style).size);
+    QVERIFY(samePixels(written, joinPair(left, right, style)));
 }
 
 QTEST_MAIN(TestApp)
