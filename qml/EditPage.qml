@@ -205,6 +205,10 @@ RowLayout {
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
+                    // A width typed in and confirmed with Enter gives the keys back to the
+                    // photos: Delete then removes them instead of editing the number.
+                    Keys.onReturnPressed: editPage.forceActiveFocus()
+                    Keys.onEnterPressed: editPage.forceActiveFocus()
                 }
 
                 CheckBox {

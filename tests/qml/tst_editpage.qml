@@ -55,6 +55,14 @@ Item {
             slider.value = 80
             compare(options(0), [false, 80, 601])
             compare(options(1), [false, 50, 400])
+            // A width typed and confirmed lets the keys go back to the photos.
+            spinBox.forceActiveFocus()
+            spinBox.contentItem.selectAll()
+            keyClick(Qt.Key_6)
+            keyClick(Qt.Key_5)
+            keyClick(Qt.Key_Return)
+            compare(options(0), [false, 80, 65])
+            verify(!spinBox.activeFocus)
             press("deselectAll")
             verify(hint.visible)
         }
