@@ -11,6 +11,9 @@ Item {
     property string label: ""
     // The step can be gone to now.
     property bool reachable: false
+    // Its name beside the circle, on the side away from the window's edge.
+    property string caption: ""
+    property bool captionOnLeft: false
 
     signal clicked
 
@@ -28,6 +31,31 @@ Item {
             text: checkpoint.text
             font.pixelSize: 24
             color: checkpoint.active ? "#333" : "#777"
+        }
+    }
+
+    Rectangle {
+        objectName: "caption"
+        x: checkpoint.captionOnLeft ? -width - 6 : 56
+        y: (50 - height) / 2
+        width: captionText.implicitWidth + 16
+        height: 28
+        radius: 14
+        color: "#333"
+
+        Text {
+            id: captionText
+            anchors.centerIn: parent
+            text: checkpoint.caption
+            font.pixelSize: 16
+            color: checkpoint.active ? Universal.foreground : "#999"
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            enabled: checkpoint.reachable
+            cursorShape: checkpoint.reachable ? Qt.PointingHandCursor : Qt.ArrowCursor
+            onClicked: checkpoint.clicked()
         }
     }
 

@@ -18,6 +18,7 @@ RowLayout {
         objectName: "step1"
         text: "1"
         label: "1. Photos: drop or add them"
+        caption: "Photos"
         reachable: 0 <= reachableStep && 0 !== currentStep
         onClicked: stepClicked(0)
         active: true
@@ -46,6 +47,7 @@ RowLayout {
         objectName: "step2"
         text: "2"
         label: "2. Crops: choose what to crop"
+        caption: "Crops"
         reachable: 1 <= reachableStep && 1 !== currentStep
         onClicked: stepClicked(1)
         active: currentStep > 0
@@ -72,6 +74,8 @@ RowLayout {
         objectName: "step3"
         text: "3"
         label: "3. Pairs: pair and export"
+        caption: "Pairs and Export"
+        captionOnLeft: true
         reachable: 2 <= reachableStep && 2 !== currentStep
         onClicked: stepClicked(2)
         active: currentStep > 1

@@ -375,7 +375,7 @@ Row {
 
             Text {
                 objectName: "hint"
-                text: "Click two photos to pair them. Click a pair to undo it."
+                text: "Click two photos to pair them. Click a pair to unpair it; Undo brings it back."
                 color: "#777"
                 font.pixelSize: 18
                 visible: cvimage.pairs.count === 0
