@@ -1,9 +1,15 @@
 #include "cli/batchoptions.h"
 
+#include "image/photofiles.h"
+
 #include <QColor>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSet>
 #include <QThread>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 // A whole number at least minimum, or -1.
@@ -12,6 +18,25 @@ int wholeNumber(const QString &text, int minimum)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok && value >= minimum ? value : -1;
+}
+
+// The position among inputs that side of a --pair names: a 0-based number, or an input given as
+// such (or the same file by another path), or the one input of that file name; -1 for none.
+int inputPosition(const QStringList &inputs, const QString &side)
+{
+    const int number = wholeNumber(side, 0);
+    if (number >= 0)
+        return number < inputs.size() ? number : -1;
+    const QString canonical = QFileInfo(side).canonicalFilePath();
+    int byName = -1;
+    for (int i = 0; i < inputs.size(); ++i) {
+        if (inputs.at(i) == side ||
+            (!canonical.isEmpty() && QFileInfo(inputs.at(i)).canonicalFilePath() == canonical))
+            return i;
+        if (QFileInfo(inputs.at(i)).fileName() == side)
+            byName = byName == -1 ? i : -2;
+    }
+    return std::max(byName, -1);
 }
 
 BatchCommand usageError(const QString &message)
@@ -44,8 +69,9 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                                        "Never scale a cut-out up to the width, only down.");
     const QCommandLineOption pair("pair",
                                   "Join inputs A and B side by side (0-based positions in the "
-                                  "FILE list, A on the left); repeatable; a photo in a pair is "
-                                  "not written alone.",
+                                  "FILE list, a folder counting as its photos, or their files "
+                                  "or file names; A on the left); repeatable; a photo in a pair "
+                                  "is not written alone.",
                                   "A:B");
     const QCommandLineOption pairLayout(
         "pair-layout",
@@ -77,7 +103,8 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                        names, format, quality, jobs, budget, force, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photos to process."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Photos to process, or folders of them."),
                                  QStringLiteral("FILE..."));
 
     if (!parser.parse(arguments))
@@ -94,11 +121,14 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
 
     BatchOptions &options = command.options;
     options.output = parser.value(output);
-    options.inputs = parser.positionalArguments();
+    // A folder stands for its images, in the order the window lists a dropped folder's.
+    for (const QString &input : parser.positionalArguments())
+        options.inputs << (QFileInfo(input).isDir() ? importPaths({QUrl::fromLocalFile(input)})
+                                                    : QStringList{input});
     if (options.output.isEmpty())
         return usageError(QStringLiteral("no output folder (-o DIR)"));
     if (options.inputs.isEmpty())
-        return usageError(QStringLiteral("no input files"));
+        return usageError(QStringLiteral("no input files (or only empty folders)"));
     options.image.crop = parser.isSet(crop);
     QString paddingText = parser.value(padding);
     options.image.paddingPercent = paddingText.endsWith(QLatin1Char('%'));
@@ -148,11 +178,11 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     QSet<int> paired;
     for (const QString &text : parser.values(pair)) {
         const QStringList sides = text.split(QLatin1Char(':'));
-        const int left = sides.size() == 2 ? wholeNumber(sides.at(0), 0) : -1;
-        const int right = sides.size() == 2 ? wholeNumber(sides.at(1), 0) : -1;
-        if (left < 0 || right < 0 || left >= options.inputs.size() ||
-            right >= options.inputs.size())
-            return usageError(QStringLiteral("--pair %1: not two positions of the %2 inputs")
+        const int left = sides.size() == 2 ? inputPosition(options.inputs, sides.at(0)) : -1;
+        const int right = sides.size() == 2 ? inputPosition(options.inputs, sides.at(1)) : -1;
+        if (left < 0 || right < 0)
+            return usageError(QStringLiteral("--pair %1: not two positions or files of the %2 "
+                                             "inputs")
                                   .arg(text)
                                   .arg(options.inputs.size()));
         if (left == right)

@@ -145,6 +145,10 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
             for (size_t i = 0; i < files.size(); ++i) {
                 const int input = output.inputs.at(int(i));
                 QString why;
+                // Written all the same, as the window imports it: the user is told.
+                if (const QString damage = fileDamage(files[i]); !damage.isEmpty())
+                    reporter.message(
+                        QStringLiteral("warning: %1: %2").arg(options.inputs.at(input), damage));
                 const cv::Mat photo = decodeImage(std::exchange(files[i], {}), &why);
                 if (photo.empty()) {
                     reporter.message(

@@ -193,3 +193,19 @@ cv::Mat reducedCopy(const cv::Mat &image)
         return reduced;
     });
 }
+
+QString fileDamage(const QByteArray &bytes)
+{
+    const QString endsEarly = QStringLiteral("The file ends early: its lower part is missing.");
+    if (bytes.startsWith("\xFF\xD8")) {
+        // Markers cannot occur inside entropy-coded data (an 0xFF there is followed by 0x00), so
+        // the main image's last scan is the last start-of-scan marker, and its end must follow.
+        const int lastScan = bytes.lastIndexOf("\xFF\xDA");
+        return lastScan >= 0 && bytes.indexOf("\xFF\xD9", lastScan) < 0 ? endsEarly : QString();
+    }
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n")) {
+        const int lastData = bytes.lastIndexOf("IDAT");
+        return lastData >= 0 && bytes.indexOf("IEND", lastData) < 0 ? endsEarly : QString();
+    }
+    return {};
+}

@@ -23,6 +23,10 @@ QByteArray readPhotoFile(const QString &path);
 // they cannot be decoded, are a DICOM file or declare more than maxPhotoPixels. why, when given,
 // receives the reason in a few words when it is not "could not be read".
 cv::Mat decodeImage(const QByteArray &bytes, QString *why = nullptr);
+// Why a file that decodes is damaged, in a sentence, or an empty text: a JPEG whose last scan
+// has no end marker, a PNG with no end chunk after its data (a card pulled too early, a copy cut
+// short). Its missing part decodes as grey and is not to pass for a photo.
+QString fileDamage(const QByteArray &bytes);
 // The two above in one.
 cv::Mat readImageFile(const QString &path, QString *why = nullptr);
 

@@ -83,9 +83,11 @@ QString PhotoList::shownSource(const Photo &photo) const
     return source(whole);
 }
 
-// Of the detected box, so none for a photo whose box was chosen by hand.
+// A damaged file first; then the detected box's, so none for a photo whose box was chosen by hand.
 QString PhotoList::doubtOf(const Photo &photo) const
 {
+    if (const QString damage = m_store->damage(photo.index); !damage.isEmpty())
+        return damage;
     const auto found = m_doubts.find(photo.index);
     return found == m_doubts.end() || !photo.box.isNull() ? QString() : found->second;
 }

@@ -1,7 +1,5 @@
 #include "session/photostore.h"
 
-#include "image/turn.h"
-
 #include "image/decode.h"
 #include "image/detection.h"
 #include "image/failsafe.h"
@@ -9,6 +7,7 @@
 #include "image/imageoptions.h"
 #include "image/pair.h"
 #include "image/pngwriter.h"
+#include "image/turn.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,6 +16,7 @@ struct PhotoStore::Entry
 {
     QByteArray file;
     QByteArray preview;
+    QString damage;
     // Guarded by the store's mutex: a full decode may correct it.
     cv::Size size;
     std::once_flag detected;
@@ -47,7 +47,7 @@ PhotoStore::Prepared prepared(const QByteArray &file, const PhotoPreview &decode
 {
     if (decoded.preview.empty())
         return {};
-    return {file, packPreview(decoded.preview), decoded.size, decoded.image};
+    return {file, packPreview(decoded.preview), decoded.size, decoded.image, fileDamage(file)};
 }
 } // namespace
 
@@ -64,6 +64,7 @@ int PhotoStore::add(const Prepared &photo)
     entry->file = photo.file;
     entry->preview = photo.preview;
     entry->size = photo.size;
+    entry->damage = photo.damage;
     int index = 0;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -147,6 +148,12 @@ cv::Mat PhotoStore::preview(int index) const
 {
     const std::shared_ptr<Entry> found = entry(index);
     return found ? unpackPreview(found->preview) : cv::Mat();
+}
+
+QString PhotoStore::damage(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? found->damage : QString();
 }
 
 cv::Size PhotoStore::size(int index) const

@@ -38,6 +38,8 @@ public:
         cv::Size size;
         // Given when the decode made it anyway; it goes into the cache.
         cv::Mat image;
+        // Why the file, though decoded, is damaged (fileDamage); empty when it is whole.
+        QString damage;
     };
     // A file's bytes decoded for their thumbnail; why as decodeImage gives it.
     static Prepared prepare(const QByteArray &file, QString *why = nullptr);
@@ -54,6 +56,8 @@ public:
     // photo.
     cv::Mat image(int index);
     cv::Mat preview(int index) const;
+    // Why its file is damaged, empty when it is whole.
+    QString damage(int index) const;
     // The size the file's header gave until a full decode finds another (a header that
     // disagrees with its pixels), from then on the decoded one.
     cv::Size size(int index) const;

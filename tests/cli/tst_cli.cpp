@@ -24,7 +24,8 @@ private:
 
     QTemporaryDir m_folder;
     // The photos the tables name by A, B and C; TWIN and DASHED, from another folder, are named
-    // like A and like a numbered collision of A.
+    // like A and like a numbered collision of A; SHOOT, a folder of p9 and p10; CUT, a JPEG cut
+    // short.
     QMap<QString, QString> m_inputs;
 };
 
@@ -41,6 +42,16 @@ void TestCli::initTestCase()
     QVERIFY(QDir().mkpath(other));
     m_inputs["TWIN"] = writeImageFile(other, "first photo.png", plainImage(9, 9, {1, 2, 3}));
     m_inputs["DASHED"] = writeImageFile(other, "first photo-2.png", plainImage(9, 9, {1, 2, 3}));
+    const QString shoot = m_folder.filePath("shoot");
+    QVERIFY(QDir().mkpath(shoot));
+    for (const char *name : {"p10.png", "p9.png"})
+        writeImageFile(shoot, name, plainImage(12, 8, {4, 5, 6}));
+    m_inputs["SHOOT"] = shoot;
+    m_inputs["C:A"] = m_inputs["C"] + ':' + m_inputs["A"];
+    cv::Mat noise(120, 160, CV_8UC3);
+    cv::randu(noise, 0, 256);
+    const QByteArray jpeg = encoded(".jpg", noise);
+    m_inputs["CUT"] = writeFile(m_folder.filePath("cut.jpg"), jpeg.left(jpeg.size() / 2));
 }
 
 int TestCli::run(const QStringList &arguments, QString *errors)
@@ -118,6 +129,15 @@ void TestCli::runs_data()
         << QStringList{"-q", "--budget", "1", "-j", "4", "--pair", "0:2",
                        "-o", "OUT",      "A", "B",  "C", "TWIN"}
         << 0 << QStringList{"0_2.png", "1.png", "3.png"};
+    // A folder is its photos in a file manager's order; a pair names files by name or path.
+    QTest::newRow("folder, pair by file names")
+        << QStringList{"-q", "--pair", "p10.png:p9.png", "-o", "OUT", "SHOOT", "A"} << 0
+        << QStringList{"1_0.png", "2.png"};
+    QTest::newRow("pair by paths") << QStringList{"-q", "--pair", "C:A", "-o", "OUT", "A", "B", "C"}
+                                   << 0 << QStringList{"1.png", "2_0.png"};
+    // A file cut short is written, with a warning.
+    QTest::newRow("damaged input")
+        << QStringList{"-q", "-o", "OUT", "A", "CUT"} << 0 << QStringList{"0.png", "1.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.
@@ -150,9 +170,13 @@ void TestCli::runs()
                   {"BAD", writeFile(out.filePath("bad.txt"), "no photo")}});
     for (QString &argument : arguments)
         argument = stand.value(argument, argument);
+    const bool damaged = arguments.contains(m_inputs["CUT"]);
     QString errors;
     QCOMPARE(run(arguments, &errors), exitCode);
-    QCOMPARE(errors.isEmpty(), exitCode == 0);
+    QCOMPARE(errors.isEmpty(), exitCode == 0 && !damaged);
+    if (damaged)
+        QVERIFY2(errors.contains("warning: " + m_inputs["CUT"] + ": The file ends early"),
+                 qPrintable(errors));
     QTEST(QDir(folder).entryList(QDir::Files, QDir::Name), "written");
     if (taken)
         QCOMPARE(readPng(folder + "/0.png").cols == 3, exitCode != 0);

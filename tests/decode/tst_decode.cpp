@@ -4,6 +4,7 @@
 #include "support/testimages.h"
 
 #include <QtTest>
+#include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 #include <zlib.h>
 
@@ -82,6 +83,8 @@ private slots:
     void thumbnailDecode();
     void refused_data();
     void refused();
+    void damagedFiles_data();
+    void damagedFiles();
 
 private:
     QTemporaryDir m_folder;
@@ -214,6 +217,40 @@ void TestDecode::refused()
     QVERIFY(readImageFile(localPathFromUrl(url)).empty());
     // Refused before any pixel is decoded: what a header claims is never paid for in memory.
     QVERIFY(peakKiB() - peakBefore < 64 * 1024);
+}
+
+void TestDecode::damagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("damaged");
+    cv::Mat noise(240, 320, CV_8UC3);
+    cv::randu(noise, 0, 256);
+    const QByteArray jpeg = encoded(".jpg", noise);
+    const QByteArray png = encoded(".png", noise);
+    std::vector<uchar> progressive;
+    cv::imencode(".jpg", noise, progressive, {cv::IMWRITE_JPEG_PROGRESSIVE, 1});
+    const QByteArray steps(reinterpret_cast<const char *>(progressive.data()),
+                           int(progressive.size()));
+    QTest::newRow("whole jpeg") << jpeg << false;
+    QTest::newRow("jpeg, trailing bytes after its end") << jpeg + "trailer" << false;
+    QTest::newRow("jpeg with an orientation tag") << jpegTurnedClockwise(noise) << false;
+    QTest::newRow("jpeg cut short") << jpeg.left(jpeg.size() * 3 / 5) << true;
+    QTest::newRow("progressive jpeg") << steps << false;
+    QTest::newRow("progressive jpeg cut short") << steps.left(steps.size() * 3 / 5) << true;
+    QTest::newRow("whole png") << png << false;
+    QTest::newRow("png cut short") << png.left(png.size() * 3 / 5) << true;
+}
+
+// A file cut short is named damaged, a whole one is not.
+void TestDecode::damagedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, damaged);
+    QCOMPARE(!fileDamage(bytes).isEmpty(), damaged);
+    // A baseline JPEG cut short decodes (a progressive one may not: it is refused then).
+    if (bytes.startsWith("\xFF\xD8") &&
+        !QByteArray(QTest::currentDataTag()).startsWith("progressive"))
+        QVERIFY(!decodeImage(bytes).empty());
 }
 
 QTEST_APPLESS_MAIN(TestDecode)

@@ -100,6 +100,16 @@ void TestPhotoList::handBoxClearsDoubt()
     list.setOptions({0}, byHand);
     QVERIFY(list.index(0).data(PhotoList::DoubtRole).toString().isEmpty());
     QCOMPARE(changed.size(), fixedFirst ? 0 : 1);
+
+    // A damaged file's mark is the file's, not the box's: a hand box leaves it.
+    cv::Mat noise(60, 80, CV_8UC3);
+    cv::randu(noise, 0, 256);
+    const QByteArray jpeg = encoded(".jpg", noise);
+    const int cut = store.add(PhotoStore::prepare(jpeg.left(jpeg.size() / 2)));
+    list.append(cut, QStringLiteral("cut.jpg"));
+    list.setOptions({1}, byHand);
+    QCOMPARE(list.index(1).data(PhotoList::DoubtRole).toString(),
+             "The file ends early: its lower part is missing.");
 }
 
 QTEST_APPLESS_MAIN(TestPhotoList)
