@@ -1,6 +1,7 @@
 #include "image/decode.h"
 
 #include "image/failsafe.h"
+#include "image/heif.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -49,6 +50,8 @@ void swapRedAndBlue(cv::Mat &image)
 cv::Mat decodeRgb(const QByteArray &bytes, int flags)
 {
     return orEmpty([&bytes, flags] {
+        if (isHeif(bytes))
+            return decodeHeif(bytes);
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
         cv::Mat image = cv::imdecode(encoded, flags);
         if (!image.empty())
@@ -109,6 +112,8 @@ PhotoPreview scaledJpegPreview(const QByteArray &bytes)
 
 qint64 declaredPixels(const QByteArray &bytes)
 {
+    if (isHeif(bytes))
+        return heifDeclaredPixels(bytes);
     if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24) {
         const auto bigEndian = [&bytes](int at) {
             return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |

@@ -16,11 +16,11 @@ QString localPathFromUrl(const QVariant &url)
 
 QStringList importPaths(const QVariantList &urls)
 {
-    // The extensions of the formats OpenCV reads.
+    // The extensions of the formats OpenCV reads, and of HEIF's.
     static const QStringList imageFilters = {
-        "*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.tif", "*.tiff",
-        "*.bmp", "*.dib",  "*.jp2", "*.pbm", "*.pgm",  "*.ppm", "*.pnm",
-        "*.pxm", "*.pfm",  "*.sr",  "*.ras", "*.exr",  "*.hdr", "*.pic"};
+        "*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.tif",  "*.tiff", "*.bmp",
+        "*.dib", "*.jp2",  "*.pbm", "*.pgm", "*.ppm",  "*.pnm",  "*.pxm",  "*.pfm",
+        "*.sr",  "*.ras",  "*.exr", "*.hdr", "*.pic",  "*.heic", "*.heif", "*.avif"};
     // Numbers compare by value in every locale: the C locale's collation knows no numbers, so
     // English collation stands in for it.
     const QLocale locale =

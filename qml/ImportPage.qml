@@ -102,7 +102,8 @@ Item {
         id: photoDialog
         title: "Add Photos"
         selectMultiple: true
-        nameFilters: ["Images (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp)", "All files (*)"]
+        nameFilters: ["Images (*.jpg *.jpeg *.png *.webp *.heic *.heif *.avif *.tif *.tiff *.bmp)",
+            "All files (*)"]
         onAccepted: {
             cvimage.importUrls(fileUrls)
             importPage.canContinue = true

@@ -4,9 +4,12 @@
 #include "support/testimages.h"
 
 #include <QtTest>
+#include <libheif/heif.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 #include <zlib.h>
+
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
@@ -14,6 +17,38 @@
 #endif
 
 namespace {
+// A HEIC of an RGB image, made with libheif's HEVC encoder at high quality, marked with
+// orientation.
+QByteArray heic(const cv::Mat &rgb, heif_orientation orientation = heif_orientation_normal)
+{
+    heif_context *context = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 95);
+    heif_image *image = nullptr;
+    heif_image_create(rgb.cols, rgb.rows, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+    heif_image_add_plane(image, heif_channel_interleaved, rgb.cols, rgb.rows, 8);
+    int stride = 0;
+    uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < rgb.rows; ++y)
+        std::memcpy(plane + y * stride, rgb.ptr(y), size_t(rgb.cols) * 3);
+    heif_encoding_options *options = heif_encoding_options_alloc();
+    options->image_orientation = orientation;
+    heif_context_encode_image(context, image, encoder, options, nullptr);
+    heif_encoding_options_free(options);
+    heif_image_release(image);
+    heif_encoder_release(encoder);
+    QByteArray file;
+    heif_writer writer{1, [](heif_context *, const void *data, size_t size, void *userdata) {
+                           static_cast<QByteArray *>(userdata)->append(
+                               static_cast<const char *>(data), int(size));
+                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+                       }};
+    heif_context_write(context, &writer, &file);
+    heif_context_free(context);
+    return file;
+}
+
 // A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
 QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
 {
@@ -83,6 +118,7 @@ private slots:
     void thumbnailDecode();
     void refused_data();
     void refused();
+    void heifPhotos();
     void damagedFiles_data();
     void damagedFiles();
 
@@ -217,6 +253,35 @@ void TestDecode::refused()
     QVERIFY(readImageFile(localPathFromUrl(url)).empty());
     // Refused before any pixel is decoded: what a header claims is never paid for in memory.
     QVERIFY(peakKiB() - peakBefore < 64 * 1024);
+}
+
+// A HEIC decodes to its pixels in RGB order (within the codec's loss), upright by its rotation,
+// and a header declaring too many pixels is refused before any is decoded.
+void TestDecode::heifPhotos()
+{
+    cv::Mat rgb(64, 96, CV_8UC3, cv::Scalar(30, 120, 220));
+    rgb(cv::Rect(0, 0, 48, 32)).setTo(cv::Scalar(240, 20, 10));
+    const QByteArray file = heic(rgb);
+    QVERIFY2(file.size() > 100, "libheif's HEVC encoder is missing");
+    const cv::Mat decoded = decodeImage(file);
+    QCOMPARE(decoded.size(), rgb.size());
+    QVERIFY(cv::norm(decoded, rgb, cv::NORM_L1) / double(rgb.total() * 3) < 4.0);
+    QCOMPARE(declaredPixels(file), qint64(64 * 96));
+    // Rotated a quarter clockwise in its file, upright here: the red corner moves to the top
+    // right.
+    const cv::Mat turned = decodeImage(heic(rgb, heif_orientation_rotate_90_cw));
+    QCOMPARE(turned.size(), cv::Size(64, 96));
+    QVERIFY(turned.at<cv::Vec3b>(5, 60)[0] > 200 && turned.at<cv::Vec3b>(60, 5)[0] < 60);
+    QVERIFY(!decodePreview(file).preview.empty());
+    QVERIFY(decodeImage(file.left(file.size() / 3)).empty());
+    // Its spatial-extent box (after version and flags: width, height) says 100000 × 100000.
+    QByteArray bomb = file;
+    const int extent = bomb.indexOf("ispe") + 8;
+    QVERIFY(extent > 8);
+    bomb.replace(extent, 8, QByteArray::fromHex("000186a0000186a0"));
+    QString why;
+    QVERIFY(decodeImage(bomb, &why).empty());
+    QVERIFY2(why.contains("megapixels"), qPrintable(why));
 }
 
 void TestDecode::damagedFiles_data()
