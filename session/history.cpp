@@ -91,29 +91,27 @@ QString History::redoText() const
 
 void History::undo()
 {
-    if (m_done.empty() || m_replaying)
-        return;
-    Step step = std::move(m_done.back());
-    m_done.pop_back();
-    m_replaying = true;
-    step.undo();
-    m_replaying = false;
-    // The step can be redone, and never merged into again.
-    step.mergeKey.clear();
-    m_undone.push_back(std::move(step));
-    emit changed();
+    replay(m_done, m_undone, &Step::undo);
 }
 
 void History::redo()
 {
-    if (m_undone.empty() || m_replaying)
+    replay(m_undone, m_done, &Step::redo);
+}
+
+void History::replay(std::vector<Step> &from, std::vector<Step> &to,
+                     std::function<void()> Step::*action)
+{
+    if (from.empty() || m_replaying)
         return;
-    Step step = std::move(m_undone.back());
-    m_undone.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     m_replaying = true;
-    step.redo();
+    (step.*action)();
     m_replaying = false;
-    m_done.push_back(std::move(step));
+    // A step replayed is never merged into again.
+    step.mergeKey.clear();
+    to.push_back(std::move(step));
     emit changed();
 }
 

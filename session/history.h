@@ -67,6 +67,9 @@ signals:
 
 private:
     void push(Step step);
+    // Takes the latest step of from, does its action and keeps it in to.
+    void replay(std::vector<Step> &from, std::vector<Step> &to,
+                std::function<void()> Step::*action);
     static void forget(std::vector<Step> &steps);
 
     std::vector<Step> m_done;
