@@ -342,12 +342,15 @@ int main(int argc, char **argv)
     driver.click("toStitch");
     QObject *stitch = driver.byId("stitch");
     WindowDriver::until([&] { return driver.tiles("stitch").size() == count; });
-    // Each full-size photo on the left of a cropped one.
-    for (int i = 0; i < pairCount; ++i) {
-        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, i));
-        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, pairCount + i));
-    }
+    // Each full-size photo on the left of a cropped one; a pair is chosen by store indices.
     const QVariantList sources = stitch->property("sources").toList();
+    const auto photoOf = [&sources](int tile) {
+        return QVariant(parseOptions(descriptorOfUrl(sources.at(tile).toString())).index);
+    };
+    for (int i = 0; i < pairCount; ++i) {
+        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, photoOf(i)));
+        QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, photoOf(pairCount + i)));
+    }
     stallSteps << QStringLiteral("pairing %1").arg(stalls.lap(), 0, 'f', 0);
     QTemporaryDir out;
     QMetaObject::invokeMethod(stitch, "exportFiles",

@@ -19,10 +19,9 @@ QRect fromCv(const cv::Rect &box)
     return box.empty() ? QRect() : QRect(box.x, box.y, box.width, box.height);
 }
 
-const QVector<int> optionRoles = {PhotoList::CropRole,     PhotoList::PaddingRole,
-                                  PhotoList::MaxWidthRole, PhotoList::SourceRole,
-                                  PhotoList::BoxRole,      PhotoList::ShownSourceRole,
-                                  PhotoList::DoubtRole,    PhotoList::TurnedSourceRole};
+const QVector<int> optionRoles = {
+    PhotoList::CropRole, PhotoList::PaddingRole,     PhotoList::MaxWidthRole, PhotoList::SourceRole,
+    PhotoList::BoxRole,  PhotoList::ShownSourceRole, PhotoList::DoubtRole};
 
 // What a change of these options is called in the Undo button.
 QString changeText(const QVariantMap &options)
@@ -121,12 +120,6 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
         return boxText(shownBox(photo));
     case ShownSourceRole:
         return shownSource(photo);
-    case TurnedSourceRole: {
-        Photo whole = photo;
-        whole.options.crop = false;
-        whole.box = QRect();
-        return QStringLiteral("image://photo/") + descriptorOfUrl(source(whole));
-    }
     default:
         return {};
     }
@@ -134,18 +127,10 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"},
-            {PhotoIndexRole, "photoIndex"},
-            {FileNameRole, "fileName"},
-            {CropRole, "crop"},
-            {PaddingRole, "padding"},
-            {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},
-            {BoxReadyRole, "boxReady"},
-            {DoubtRole, "doubt"},
-            {BoxRole, "box"},
-            {ShownSourceRole, "shownSource"},
-            {TurnedSourceRole, "turnedSource"}};
+    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},  {FileNameRole, "fileName"},
+            {CropRole, "crop"},         {PaddingRole, "padding"},        {MaxWidthRole, "maxWidth"},
+            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},      {DoubtRole, "doubt"},
+            {BoxRole, "box"},           {ShownSourceRole, "shownSource"}};
 }
 
 QVariantMap PhotoList::defaults() const
@@ -428,15 +413,19 @@ QVariantMap PhotoList::cropGeometry(int row) const
     const cv::Size size = m_store->size(photo.index);
     const cv::Size turned = turnedSize(size, turn);
     const cv::Rect box = turnBox(m_store->objectBox(photo.index), size, turn);
-    const QModelIndex at = index(row);
+    // The photo whole, turned as its options say.
+    Photo whole = photo;
+    whole.options.crop = false;
+    whole.box = QRect();
     return {{QStringLiteral("width"), turned.width},
             {QStringLiteral("height"), turned.height},
             {QStringLiteral("x"), box.x},
             {QStringLiteral("y"), box.y},
             {QStringLiteral("w"), box.width},
             {QStringLiteral("h"), box.height},
-            {QStringLiteral("box"), data(at, BoxRole)},
-            {QStringLiteral("source"), data(at, TurnedSourceRole)},
+            {QStringLiteral("box"), boxText(shownBox(photo))},
+            {QStringLiteral("source"),
+             QStringLiteral("image://photo/") + descriptorOfUrl(source(whole))},
             {QStringLiteral("straighten"), photo.options.straighten}};
 }
 

@@ -41,8 +41,6 @@ public:
         BoxRole,
         // What its tile shows: the source, or the photo uncropped while its object is looked for.
         ShownSourceRole,
-        // The photo whole, turned as its options say: what the crop view shows.
-        TurnedSourceRole,
     };
 
     // Photos are looked up in store, and removed from it once their rows are gone for good: at
