@@ -53,7 +53,9 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Crops photos to the object they show, joins pairs side by side and "
-                       "writes every single photo and every pair into a folder."));
+                       "writes every single photo and every pair into a folder.\n"
+                       "Reads JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP and camera RAW files "
+                       "(CR2, CR3, NEF, ARW, DNG, RAF, ORF, RW2, PEF and others)."));
     const QCommandLineOption output(
         {"o", "output"}, "Folder to write into; made (with parents) when missing.", "DIR");
     const QCommandLineOption crop({"c", "crop"}, "Crop every photo to its object.");

@@ -2,6 +2,7 @@
 
 #include "image/failsafe.h"
 #include "image/heif.h"
+#include "image/raw.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -52,6 +53,10 @@ cv::Mat decodeRgb(const QByteArray &bytes, int flags)
     return orEmpty([&bytes, flags] {
         if (isHeif(bytes))
             return decodeHeif(bytes);
+        // LibRaw takes its own files whole; OpenCV would read the small preview that many
+        // of them, being TIFF files too, carry first.
+        if (rawDeclaredPixels(bytes) > 0)
+            return decodeRaw(bytes);
         const cv::Mat encoded(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
         cv::Mat image = cv::imdecode(encoded, flags);
         if (!image.empty())
@@ -69,6 +74,31 @@ int ceilDiv(int value, int divisor)
 int reductionFactor(int side)
 {
     return side <= previewSide ? 1 : ceilDiv(side, previewSide);
+}
+
+// A reduced copy of a photo of this full size, made from a decode of it at a smaller scale: the
+// size reducedCopy gives.
+PhotoPreview shrunkPreview(const cv::Mat &scaled, const cv::Size &size)
+{
+    const int factor = reductionFactor(std::max(size.width, size.height));
+    const cv::Size reduced(std::max(1, size.width / factor), std::max(1, size.height / factor));
+    if (scaled.size() == reduced)
+        return {scaled, size, {}};
+    return orEmpty([&] {
+        cv::Mat preview;
+        cv::resize(scaled, preview, reduced, 0, 0, cv::INTER_AREA);
+        return PhotoPreview{preview, size, {}};
+    });
+}
+
+// A RAW file's thumbnail from its decode at half size, without demosaicing.
+PhotoPreview rawPreview(const QByteArray &bytes)
+{
+    const cv::Size size = rawSize(bytes);
+    if (size.empty())
+        return {};
+    const cv::Mat half = decodeRaw(bytes, true);
+    return half.empty() ? PhotoPreview() : shrunkPreview(half, size);
 }
 
 // A JPEG's thumbnail from a decode at 1/8, 1/4 or 1/2, its full size from its header and
@@ -98,15 +128,7 @@ PhotoPreview scaledJpegPreview(const QByteArray &bytes)
     const cv::Mat scaled = decodeRgb(bytes, flags);
     if (scaled.size() != cv::Size(ceilDiv(size.width, scale), ceilDiv(size.height, scale)))
         return {};
-    // The rest of the way, to the size reducedCopy gives.
-    const cv::Size reduced(std::max(1, size.width / factor), std::max(1, size.height / factor));
-    if (scaled.size() == reduced)
-        return {scaled, size, {}};
-    return orEmpty([&] {
-        cv::Mat preview;
-        cv::resize(scaled, preview, reduced, 0, 0, cv::INTER_AREA);
-        return PhotoPreview{preview, size, {}};
-    });
+    return shrunkPreview(scaled, size);
 }
 } // namespace
 
@@ -114,6 +136,8 @@ qint64 declaredPixels(const QByteArray &bytes)
 {
     if (isHeif(bytes))
         return heifDeclaredPixels(bytes);
+    if (const qint64 raw = rawDeclaredPixels(bytes); raw > 0)
+        return raw;
     if (bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.size() >= 24) {
         const auto bigEndian = [&bytes](int at) {
             return qint64(uchar(bytes[at])) << 24 | qint64(uchar(bytes[at + 1])) << 16 |
@@ -156,6 +180,8 @@ PhotoPreview decodePreview(const QByteArray &bytes, QString *why)
         return {};
     if (PhotoPreview scaled = scaledJpegPreview(bytes); !scaled.preview.empty())
         return scaled;
+    if (PhotoPreview raw = rawPreview(bytes); !raw.preview.empty())
+        return raw;
     const cv::Mat image = decodeRgb(bytes, cv::IMREAD_COLOR);
     const cv::Mat preview = reducedCopy(image);
     if (preview.empty())

@@ -14,13 +14,21 @@ QString localPathFromUrl(const QVariant &url)
     return parsed.isLocalFile() ? parsed.toLocalFile() : QString();
 }
 
+QStringList photoFilePatterns()
+{
+    return {"*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.heic", "*.heif", "*.avif", "*.tif",
+            "*.tiff", "*.bmp", "*.dib", "*.jp2", "*.pbm", "*.pgm", "*.ppm", "*.pnm", "*.pxm",
+            "*.pfm", "*.sr", "*.ras", "*.exr", "*.hdr", "*.pic",
+            // Camera RAW: Canon, Nikon, Sony, Adobe's DNG, Fujifilm, Olympus, Panasonic, Pentax,
+            // Samsung, Leica, Hasselblad, Phase One, Sigma, Kodak, Minolta.
+            "*.cr2", "*.cr3", "*.crw", "*.nef", "*.nrw", "*.arw", "*.srf", "*.sr2", "*.dng",
+            "*.raf", "*.orf", "*.rw2", "*.pef", "*.srw", "*.rwl", "*.3fr", "*.iiq", "*.x3f",
+            "*.dcr", "*.kdc", "*.mrw"};
+}
+
 QStringList importPaths(const QVariantList &urls)
 {
-    // The extensions of the formats OpenCV reads, and of HEIF's.
-    static const QStringList imageFilters = {
-        "*.jpg", "*.jpeg", "*.jpe", "*.png", "*.webp", "*.tif",  "*.tiff", "*.bmp",
-        "*.dib", "*.jp2",  "*.pbm", "*.pgm", "*.ppm",  "*.pnm",  "*.pxm",  "*.pfm",
-        "*.sr",  "*.ras",  "*.exr", "*.hdr", "*.pic",  "*.heic", "*.heif", "*.avif"};
+    const QStringList imageFilters = photoFilePatterns();
     // Numbers compare by value in every locale: the C locale's collation knows no numbers, so
     // English collation stands in for it.
     const QLocale locale =

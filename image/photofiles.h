@@ -9,6 +9,10 @@
 // does not name a local file.
 QString localPathFromUrl(const QVariant &url);
 
+// The file-name patterns of the photos a folder contributes and the add-photos dialog offers:
+// the formats OpenCV reads, HEIF's and camera RAW files.
+QStringList photoFilePatterns();
+
 // The files to import for dropped or chosen URLs (QUrls or their texts), in order: a folder
 // stands for the image files directly inside it, by name as a file manager sorts them (numbers
 // by value, case ignored); a URL that names no local file stays as its text, to be named as

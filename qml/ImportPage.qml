@@ -102,8 +102,7 @@ Item {
         id: photoDialog
         title: "Add Photos"
         selectMultiple: true
-        nameFilters: ["Images (*.jpg *.jpeg *.png *.webp *.heic *.heif *.avif *.tif *.tiff *.bmp)",
-            "All files (*)"]
+        nameFilters: ["Images (" + cvimage.photoPatterns.join(" ") + ")", "All files (*)"]
         onAccepted: {
             cvimage.importUrls(fileUrls)
             importPage.canContinue = true

@@ -1,6 +1,7 @@
 #include "session/cvimage.h"
 
 #include "image/imageoptions.h"
+#include "image/photofiles.h"
 #include "session/session.h"
 
 #include <QQmlEngine>
@@ -55,6 +56,11 @@ ImportJob *CvImage::importer() const
 ExportJob *CvImage::exporter() const
 {
     return m_session->exporter();
+}
+
+QStringList CvImage::photoPatterns() const
+{
+    return photoFilePatterns();
 }
 
 History *CvImage::history() const

@@ -29,6 +29,8 @@ class CvImage : public QObject, public QQmlParserStatus
     Q_PROPERTY(ImportJob *importer READ importer CONSTANT)
     Q_PROPERTY(ExportJob *exporter READ exporter CONSTANT)
     Q_PROPERTY(History *history READ history CONSTANT)
+    // The file-name patterns of the photos it can import ("*.jpg", ...).
+    Q_PROPERTY(QStringList photoPatterns READ photoPatterns CONSTANT)
     // Files listed already are imported again: off unless set.
     Q_PROPERTY(bool allowDuplicates MEMBER m_allowDuplicates NOTIFY allowDuplicatesChanged)
 
@@ -44,6 +46,7 @@ public:
     ExportJob *exporter() const;
     History *history() const;
     Session *session() const { return m_session; }
+    QStringList photoPatterns() const;
 
     // Decodes one file and returns once it is listed or refused. A file that cannot be decoded
     // is skipped: nothing is listed and nothing is signalled.

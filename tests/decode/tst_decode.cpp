@@ -119,6 +119,7 @@ private slots:
     void refused_data();
     void refused();
     void heifPhotos();
+    void rawPhotos();
     void damagedFiles_data();
     void damagedFiles();
 
@@ -282,6 +283,40 @@ void TestDecode::heifPhotos()
     QString why;
     QVERIFY(decodeImage(bomb, &why).empty());
     QVERIFY2(why.contains("megapixels"), qPrintable(why));
+}
+
+// A RAW file decodes demosaiced to its colours, upright by its orientation tag, with a thumbnail
+// from its half-size decode at the size a full decode would give; a header declaring too many
+// pixels or cut short is refused, and a plain TIFF is left to OpenCV.
+void TestDecode::rawPhotos()
+{
+    cv::Mat rgb(64, 96, CV_8UC3, cv::Scalar(40, 60, 200));
+    rgb(cv::Rect(0, 0, 48, 32)).setTo(cv::Scalar(210, 40, 30));
+    const QByteArray file = dngFile(rgb);
+    const cv::Mat decoded = decodeImage(file);
+    QCOMPARE(decoded.size(), rgb.size());
+    const cv::Vec3b red = decoded.at<cv::Vec3b>(10, 10);
+    const cv::Vec3b blue = decoded.at<cv::Vec3b>(50, 80);
+    QVERIFY2(red[0] > red[1] + 60 && red[0] > red[2] + 60, qPrintable(QTest::toString(red[0])));
+    QVERIFY(blue[2] > blue[0] + 60 && blue[2] > blue[1] + 60);
+    QCOMPARE(declaredPixels(file), qint64(64 * 96));
+    const PhotoPreview preview = decodePreview(file);
+    QCOMPARE(preview.size, rgb.size());
+    QCOMPARE(preview.preview.size(), reducedCopy(decoded).size());
+
+    // Orientation 6: turned a quarter clockwise to be upright, the red corner at the top right.
+    const cv::Mat turned = decodeImage(dngFile(rgb, 6));
+    QCOMPARE(turned.size(), cv::Size(64, 96));
+    QVERIFY(turned.at<cv::Vec3b>(5, 60)[0] > 150 && turned.at<cv::Vec3b>(60, 5)[0] < 100);
+    QCOMPARE(decodePreview(dngFile(rgb, 6)).size, cv::Size(64, 96));
+
+    // LibRaw takes a header that declares more data than the file holds for no RAW file.
+    QVERIFY(decodeImage(dngFile(rgb, 1, cv::Size(100000, 100000))).empty());
+    QVERIFY(decodeImage(file.left(file.size() / 2)).empty());
+
+    cv::Mat fileOrder;
+    cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
+    QVERIFY(samePixels(decodeImage(encoded(".tiff", fileOrder)), rgb));
 }
 
 void TestDecode::damagedFiles_data()

@@ -25,3 +25,8 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 cv::Mat readPng(const QString &path);
 // Exact pixel equality of two images, size and type included.
 bool samePixels(const cv::Mat &a, const cv::Mat &b);
+// A camera RAW file of the picture, as a minimal DNG: the sensor's linear values behind an RGGB
+// Bayer filter, 16 bits, a camera whose colours are linear sRGB's, neutral white balance, and
+// the orientation tag given. declared, when set, replaces the size the header states (the data
+// stays the picture's).
+QByteArray dngFile(const cv::Mat &rgb, int orientation = 1, const cv::Size &declared = {});
