@@ -92,6 +92,16 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     const QCommandLineOption format("format", "png, jpg or webp (default png).", "png|jpg|webp",
                                     "png");
     const QCommandLineOption quality("quality", "1..100 for jpg and webp (default 90).", "Q", "90");
+    const QCommandLineOption colour(
+        "colour",
+        "keep (default): the photo's colour profile goes with it, pixels untouched; srgb: "
+        "converted to sRGB, for the web.",
+        "keep|srgb", "keep");
+    const QCommandLineOption metadata(
+        "metadata",
+        "keep (default): the photo's EXIF, IPTC and XMP go with it; no-location: all but GPS; "
+        "strip: none.",
+        "keep|strip|no-location", "keep");
     const QCommandLineOption jobs({"j", "jobs"}, "Worker threads (default: the number of cores).",
                                   "N", QString::number(QThread::idealThreadCount()));
     const QCommandLineOption budget(
@@ -102,7 +112,7 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     const QCommandLineOption force({"f", "force"}, "Replace files that already exist.");
     const QCommandLineOption quiet({"q", "quiet"}, "No progress.");
     parser.addOptions({output, crop, padding, width, noEnlarge, pair, pairLayout, gap, background,
-                       names, format, quality, jobs, budget, force, quiet});
+                       names, format, quality, colour, metadata, jobs, budget, force, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -160,16 +170,20 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     if (!parseExportFormat(parser.value(format), &options.format))
         return usageError(
             QStringLiteral("unknown format '%1' (png, jpg, webp)").arg(parser.value(format)));
+    if (!parseColourChoice(parser.value(colour), &options.format.srgb))
+        return usageError(QStringLiteral("--colour takes keep or srgb"));
+    if (!parseMetadataChoice(parser.value(metadata), &options.format.metadata))
+        return usageError(QStringLiteral("--metadata takes keep, strip or no-location"));
     if (!parsePairLayout(parser.value(pairLayout), &options.pairStyle.layout))
         return usageError(QStringLiteral("--pair-layout takes stretch, proportional or canvas"));
     options.pairStyle.gap = wholeNumber(parser.value(gap), 0);
     if (options.pairStyle.gap < 0)
         return usageError(QStringLiteral("--gap takes a whole number of pixels"));
-    const QColor colour(parser.value(background));
-    if (!colour.isValid())
+    const QColor canvas(parser.value(background));
+    if (!canvas.isValid())
         return usageError(QStringLiteral("--background takes a colour name or #rrggbb"));
     options.pairStyle.background =
-        cv::Vec3b(uchar(colour.red()), uchar(colour.green()), uchar(colour.blue()));
+        cv::Vec3b(uchar(canvas.red()), uchar(canvas.green()), uchar(canvas.blue()));
     const QString naming = parser.value(names);
     if (naming != QLatin1String("index") && naming != QLatin1String("original"))
         return usageError(QStringLiteral("--names takes index or original"));

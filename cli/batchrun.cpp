@@ -137,6 +137,7 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
     for (const Output &output : outputs) {
         pool.start([&, output] {
             std::vector<cv::Mat> halves;
+            std::vector<PhotoMetadata> sources;
             bool readable = true;
             std::vector<QByteArray> files;
             for (const int input : output.inputs)
@@ -149,6 +150,7 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
                 if (const QString damage = fileDamage(files[i]); !damage.isEmpty())
                     reporter.message(
                         QStringLiteral("warning: %1: %2").arg(options.inputs.at(input), damage));
+                sources.push_back(readMetadata(files[i]));
                 const cv::Mat photo = decodeImage(std::exchange(files[i], {}), &why);
                 if (photo.empty()) {
                     reporter.message(
@@ -165,10 +167,10 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
             }
             bool written = false;
             if (readable) {
-                const cv::Mat image = halves.size() == 1
-                                          ? halves.front()
-                                          : joinPair(halves.at(0), halves.at(1), options.pairStyle);
-                written = exportImage(image, options.output, output.stem, options.format);
+                const ExportPicture picture = exportPicture(std::move(halves), sources,
+                                                            options.pairStyle, options.format.srgb);
+                written = exportImage(picture.image, options.output, output.stem, options.format,
+                                      picture.metadata);
                 if (!written)
                     reporter.message(QStringLiteral("cannot write %1")
                                          .arg(folder.filePath(output.stem + extension)));

@@ -1,5 +1,6 @@
 #include "image/export.h"
 
+#include "image/colour.h"
 #include "image/failsafe.h"
 #include "image/pngwriter.h"
 
@@ -37,15 +38,52 @@ bool parseExportFormat(const QString &name, ExportFormat *format)
     return true;
 }
 
+bool parseColourChoice(const QString &name, bool *srgb)
+{
+    if (name != QLatin1String("keep") && name != QLatin1String("srgb"))
+        return false;
+    *srgb = name == QLatin1String("srgb");
+    return true;
+}
+
+bool parseMetadataChoice(const QString &name, MetadataChoice *choice)
+{
+    if (name == QLatin1String("keep"))
+        *choice = MetadataChoice::Keep;
+    else if (name == QLatin1String("strip"))
+        *choice = MetadataChoice::Strip;
+    else if (name == QLatin1String("no-location") || name == QLatin1String("noLocation"))
+        *choice = MetadataChoice::NoLocation;
+    else
+        return false;
+    return true;
+}
+
+ExportPicture exportPicture(std::vector<cv::Mat> photos, const std::vector<PhotoMetadata> &sources,
+                            const PairStyle &style, bool srgb)
+{
+    if (photos.empty() || sources.size() != photos.size())
+        return {};
+    std::vector<QByteArray> profiles;
+    for (const PhotoMetadata &source : sources)
+        profiles.push_back(source.profile);
+    PhotoMetadata metadata = sources.front();
+    metadata.profile = sharedProfile(photos, profiles, srgb);
+    const cv::Mat image =
+        photos.size() == 1 ? photos.front() : joinPair(photos[0], photos[1], style);
+    return {image, metadata};
+}
+
 bool exportImage(const cv::Mat &image, const QString &folder, const QString &stem,
-                 const ExportFormat &format)
+                 const ExportFormat &format, const PhotoMetadata &source)
 {
     // An empty folder would put the file into the file-system root.
     if (image.empty() || folder.isEmpty())
         return false;
-    const std::vector<uchar> bytes = orEmpty([&image, &format] {
+    const PhotoMetadata metadata = exportedMetadata(source, image.size(), format.metadata);
+    const std::vector<uchar> bytes = orEmpty([&image, &format, &metadata] {
         if (format.kind == ExportFormat::Png)
-            return encodePng(image);
+            return encodePng(image, pngChunks(metadata));
         cv::Mat bgr;
         cv::cvtColor(image, bgr, cv::COLOR_RGB2BGR);
         const std::vector<int> parameters = {
@@ -53,7 +91,9 @@ bool exportImage(const cv::Mat &image, const QString &folder, const QString &ste
             format.quality};
         std::vector<uchar> encoded;
         const std::string suffix = '.' + format.extension().toStdString();
-        return cv::imencode(suffix, bgr, encoded, parameters) ? encoded : std::vector<uchar>();
+        if (!cv::imencode(suffix, bgr, encoded, parameters))
+            return std::vector<uchar>();
+        return withMetadata(std::move(encoded), metadata);
     });
     if (bytes.empty())
         return false;

@@ -85,3 +85,18 @@ cv::Mat decodeHeif(const QByteArray &bytes)
     // A copy of our own: the plane goes with the image.
     return cv::Mat(height, width, CV_8UC3, const_cast<uint8_t *>(plane), size_t(stride)).clone();
 }
+
+QByteArray heifColourProfile(const QByteArray &bytes)
+{
+    Context context;
+    const Handle handle = primaryImage(bytes, &context);
+    if (!handle)
+        return {};
+    const size_t size = heif_image_handle_get_raw_color_profile_size(handle.get());
+    if (size == 0 || size > size_t(std::numeric_limits<int>::max()))
+        return {};
+    QByteArray profile(int(size), '\0');
+    if (heif_image_handle_get_raw_color_profile(handle.get(), profile.data()).code != heif_error_Ok)
+        return {};
+    return profile;
+}

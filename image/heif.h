@@ -13,3 +13,6 @@ qint64 heifDeclaredPixels(const QByteArray &bytes);
 // The primary image as 8-bit RGB, turned and mirrored as the file says; empty when it cannot be
 // decoded.
 cv::Mat decodeHeif(const QByteArray &bytes);
+// The ICC profile the primary image's colours are given in; empty when it has none (or only
+// coded primaries).
+QByteArray heifColourProfile(const QByteArray &bytes);

@@ -87,7 +87,7 @@ Piece bytePiece(std::vector<uchar> bytes)
 }
 } // namespace
 
-std::vector<uchar> encodePng(const cv::Mat &rgb)
+std::vector<uchar> encodePng(const cv::Mat &rgb, const std::vector<PngChunk> &ancillary)
 {
     if (rgb.empty() || rgb.type() != CV_8UC3)
         return {};
@@ -128,6 +128,9 @@ std::vector<uchar> encodePng(const cv::Mat &rgb)
     // 8 bits per sample, RGB, deflate, adaptive filtering, no interlace.
     header.insert(header.end(), {8, 2, 0, 0, 0});
     putChunk(png, "IHDR", header.data(), header.size());
+    for (const PngChunk &chunk : ancillary)
+        if (chunk.type.size() == 4)
+            putChunk(png, chunk.type.c_str(), chunk.data.data(), chunk.data.size());
     // The pieces, copied once into chunks of at most 1 GiB (a chunk holds less than 2 GiB).
     constexpr size_t maxChunk = size_t(1) << 30;
     size_t total = 0;

@@ -26,6 +26,11 @@ ExportFormat formatOf(const QVariantMap &options)
     parseExportFormat(options.value(QStringLiteral("format"), QStringLiteral("png")).toString(),
                       &format);
     format.quality = std::clamp(options.value(QStringLiteral("quality"), 90).toInt(), 1, 100);
+    parseColourChoice(options.value(QStringLiteral("colour"), QStringLiteral("keep")).toString(),
+                      &format.srgb);
+    parseMetadataChoice(
+        options.value(QStringLiteral("metadata"), QStringLiteral("keep")).toString(),
+        &format.metadata);
     return format;
 }
 } // namespace
@@ -82,11 +87,11 @@ void ExportJob::add(const QString &folder, const File &file, const ExportFormat 
     m_tasks.run([this, folder, file, format, style](bool cancelled) {
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
-            const QStringList &halves = file.descriptors;
-            const cv::Mat image = halves.size() == 1
-                                      ? m_store->render(halves.at(0))
-                                      : m_store->renderPair(halves.at(0), halves.at(1), style);
-            outcome = exportImage(image, folder, file.stem, format) ? Written : Failed;
+            const ExportPicture picture =
+                m_store->renderExport(file.descriptors, style, format.srgb);
+            outcome = exportImage(picture.image, folder, file.stem, format, picture.metadata)
+                          ? Written
+                          : Failed;
         }
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
         ++(outcome == Written ? m_newWritten : outcome == Failed ? m_newFailed : m_newSkipped);

@@ -35,8 +35,9 @@ public:
 
     // folder: a folder URL or a path. singles: descriptors; pairs: [left, right] descriptor
     // lists. options: "names" ("index", the default, or "original"), "format" ("png", the
-    // default, "jpg" or "webp") and "quality" (1 to 100, default 90). Ignored while an export
-    // runs.
+    // default, "jpg" or "webp"), "quality" (1 to 100, default 90), "colour" ("keep", the
+    // default, or "srgb") and "metadata" ("keep", the default, "noLocation" or "strip"); the
+    // pair style's keys (pairStyleOf). Ignored while an export runs.
     Q_INVOKABLE void start(const QVariant &folder, const QStringList &singles,
                            const QVariantList &pairs, const QVariantMap &options = QVariantMap());
     Q_INVOKABLE void cancel();

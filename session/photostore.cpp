@@ -1,5 +1,6 @@
 #include "session/photostore.h"
 
+#include "image/colour.h"
 #include "image/decode.h"
 #include "image/detection.h"
 #include "image/failsafe.h"
@@ -47,7 +48,9 @@ PhotoStore::Prepared prepared(const QByteArray &file, const PhotoPreview &decode
 {
     if (decoded.preview.empty())
         return {};
-    return {file, packPreview(decoded.preview), decoded.size, decoded.image, fileDamage(file)};
+    // Shown as the photo looks: screens are taken to be sRGB.
+    const cv::Mat shown = toSrgb(decoded.preview, colourProfile(file));
+    return {file, packPreview(shown), decoded.size, decoded.image, fileDamage(file)};
 }
 } // namespace
 
@@ -208,6 +211,27 @@ cv::Mat PhotoStore::renderPair(const QString &left, const QString &right, const 
     // photo at a time.
     const cv::Mat leftHalf = render(left);
     return leftHalf.empty() ? cv::Mat() : joinPair(leftHalf, render(right), style);
+}
+
+ExportPicture PhotoStore::renderExport(const QStringList &descriptors, const PairStyle &style,
+                                       bool srgb)
+{
+    std::vector<cv::Mat> photos;
+    std::vector<PhotoMetadata> sources;
+    // One half after the other, each rendered before the next is decoded.
+    for (const QString &descriptor : descriptors.mid(0, 2)) {
+        photos.push_back(render(descriptor));
+        if (photos.back().empty())
+            return {};
+        sources.push_back(metadata(parseOptions(descriptor).index));
+    }
+    return exportPicture(std::move(photos), sources, style, srgb);
+}
+
+PhotoMetadata PhotoStore::metadata(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? readMetadata(found->file) : PhotoMetadata();
 }
 
 void PhotoStore::setBudget(qint64 bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/decode.h"
+#include "image/export.h"
 #include "image/pair.h"
 
 #include <QByteArray>
@@ -33,7 +34,7 @@ public:
     struct Prepared
     {
         QByteArray file;
-        // The reduced copy, packed.
+        // The reduced copy in sRGB, packed.
         QByteArray preview;
         cv::Size size;
         // Given when the decode made it anyway; it goes into the cache.
@@ -71,6 +72,12 @@ public:
     cv::Mat render(const QString &descriptor);
     // Two descriptors rendered and joined in style, left first.
     cv::Mat renderPair(const QString &left, const QString &right, const PairStyle &style = {});
+    // What an exported file of one descriptor or a pair of them shows (exportPicture): their
+    // renders, in one colour space, with the left one's metadata.
+    ExportPicture renderExport(const QStringList &descriptors, const PairStyle &style = {},
+                               bool srgb = false);
+    // What the photo's file carries beside its pixels, read from the kept bytes.
+    PhotoMetadata metadata(int index) const;
 
     void setBudget(qint64 bytes);
     qint64 budget() const;

@@ -112,10 +112,12 @@ void Session::setExportFolder(const QVariant &folder)
 
 bool Session::save(const QString &descriptor)
 {
-    return exportImage(m_store.render(descriptor), m_exportFolder, singleStem(descriptor));
+    const ExportPicture picture = m_store.renderExport({descriptor});
+    return exportImage(picture.image, m_exportFolder, singleStem(descriptor), {}, picture.metadata);
 }
 
 bool Session::saveStitched(const QString &left, const QString &right)
 {
-    return exportImage(m_store.renderPair(left, right), m_exportFolder, pairStem(left, right));
+    const ExportPicture picture = m_store.renderExport({left, right});
+    return exportImage(picture.image, m_exportFolder, pairStem(left, right), {}, picture.metadata);
 }
