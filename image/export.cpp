@@ -93,7 +93,7 @@ bool exportImage(const cv::Mat &image, const QString &folder, const QString &ste
         const std::string suffix = '.' + format.extension().toStdString();
         if (!cv::imencode(suffix, bgr, encoded, parameters))
             return std::vector<uchar>();
-        return withMetadata(std::move(encoded), metadata);
+        return withMetadata(std::move(encoded), metadata, image.size());
     });
     if (bytes.empty())
         return false;

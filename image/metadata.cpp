@@ -10,6 +10,7 @@
 #pragma GCC diagnostic pop
 #include <zlib.h>
 
+#include <cstring>
 #include <mutex>
 
 namespace {
@@ -162,6 +163,81 @@ Exiv2::XmpData xmpOf(const QByteArray &xmp)
     return data;
 }
 
+quint32 littleEndian32(const uchar *at)
+{
+    return quint32(at[0]) | quint32(at[1]) << 8 | quint32(at[2]) << 16 | quint32(at[3]) << 24;
+}
+
+void putLittleEndian(std::vector<uchar> &out, size_t at, quint32 value, int bytes = 4)
+{
+    for (int i = 0; i < bytes; ++i)
+        out[at + size_t(i)] = uchar(value >> (8 * i));
+}
+
+bool isWebp(const uchar *file, size_t size)
+{
+    return size >= 12 && std::memcmp(file, "RIFF", 4) == 0 && std::memcmp(file + 8, "WEBP", 4) == 0;
+}
+
+// A WebP file's chunks, from the first after its header: where each begins and its type.
+std::vector<std::pair<size_t, std::string>> webpChunks(const uchar *file, size_t size)
+{
+    std::vector<std::pair<size_t, std::string>> chunks;
+    for (size_t at = 12; at + 8 <= size;) {
+        chunks.emplace_back(at, std::string(reinterpret_cast<const char *>(file + at), 4));
+        const quint32 length = littleEndian32(file + at + 4);
+        at += 8 + size_t(length) + (length & 1);
+    }
+    return chunks;
+}
+
+// The ICC profile of a WebP file, which Exiv2 0.27 neither reads nor writes right.
+QByteArray webpProfile(const QByteArray &bytes)
+{
+    const auto *file = reinterpret_cast<const uchar *>(bytes.constData());
+    if (!isWebp(file, size_t(bytes.size())))
+        return {};
+    for (const auto &[at, type] : webpChunks(file, size_t(bytes.size()))) {
+        const quint32 length = littleEndian32(file + at + 4);
+        if (type == "ICCP" && at + 8 + length <= size_t(bytes.size()))
+            return bytes.mid(int(at + 8), int(length));
+    }
+    return {};
+}
+
+// A WebP file with the profile in: an ICCP chunk straight after the extended header, which is
+// made (with the canvas size) for a simple file, and flagged there.
+std::vector<uchar> withWebpProfile(const std::vector<uchar> &file, const QByteArray &profile,
+                                   const cv::Size &size)
+{
+    if (profile.isEmpty() || !isWebp(file.data(), file.size()))
+        return file;
+    const auto chunks = webpChunks(file.data(), file.size());
+    if (chunks.empty())
+        return file;
+    std::vector<uchar> out(file.begin(), file.begin() + 12);
+    size_t rest = 12;
+    if (chunks.front().second == "VP8X") {
+        rest = chunks.size() > 1 ? chunks[1].first : file.size();
+        out.insert(out.end(), file.begin() + 12, file.begin() + long(rest));
+    } else {
+        out.insert(out.end(), {'V', 'P', '8', 'X', 10, 0, 0, 0});
+        out.resize(out.size() + 10, 0);
+        putLittleEndian(out, 24, quint32(size.width - 1), 3);
+        putLittleEndian(out, 27, quint32(size.height - 1), 3);
+    }
+    out[20] |= 0x20; // an ICC profile follows
+    const size_t header = out.size();
+    out.insert(out.end(), {'I', 'C', 'C', 'P', 0, 0, 0, 0});
+    putLittleEndian(out, header + 4, quint32(profile.size()));
+    out.insert(out.end(), profile.begin(), profile.end());
+    if (profile.size() % 2)
+        out.push_back(0);
+    out.insert(out.end(), file.begin() + long(rest), file.end());
+    putLittleEndian(out, 4, quint32(out.size() - 8));
+    return out;
+}
+
 std::vector<uchar> chunkData(std::initializer_list<QByteArray> parts)
 {
     std::vector<uchar> data;
@@ -187,8 +263,8 @@ PhotoMetadata readMetadata(const QByteArray &file)
     } catch (const std::exception &) {
         // Metadata that cannot be read is not kept; the pixels still are.
     }
-    if (isHeif(file) && metadata.profile.isEmpty())
-        metadata.profile = heifColourProfile(file);
+    if (metadata.profile.isEmpty())
+        metadata.profile = isHeif(file) ? heifColourProfile(file) : webpProfile(file);
     if (rawDeclaredPixels(file) > 0)
         metadata.profile.clear();
     return metadata;
@@ -251,7 +327,8 @@ std::vector<PngChunk> pngChunks(const PhotoMetadata &metadata)
     return chunks;
 }
 
-std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &metadata)
+std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &metadata,
+                                const cv::Size &size)
 {
     if (metadata.profile.isEmpty() && metadata.exif.isEmpty() && metadata.iptc.isEmpty() &&
         metadata.xmp.isEmpty())
@@ -268,7 +345,8 @@ std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &me
             Exiv2::IptcParser::decode(iptc, data(metadata.iptc), uint32_t(metadata.iptc.size()));
         image->setIptcData(iptc);
         image->setXmpData(xmpOf(metadata.xmp));
-        if (!metadata.profile.isEmpty()) {
+        const bool webp = isWebp(file.data(), file.size());
+        if (!metadata.profile.isEmpty() && !webp) {
             Exiv2::DataBuf profile(data(metadata.profile), long(metadata.profile.size()));
             image->setIccProfile(profile, false);
         }
@@ -278,7 +356,7 @@ std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &me
         io.seek(0, Exiv2::BasicIo::beg);
         if (io.read(written.data(), long(written.size())) != long(written.size()))
             return file;
-        return written;
+        return webp ? withWebpProfile(written, metadata.profile, size) : written;
     } catch (const std::exception &) {
         return file;
     }

@@ -37,6 +37,7 @@ PhotoMetadata exportedMetadata(const PhotoMetadata &source, const cv::Size &size
 // The chunks of a PNG that carry it: iCCP, eXIf and the XMP packet in iTXt. PNG has no chunk for
 // IPTC's records; their standard fields live on in the XMP.
 std::vector<PngChunk> pngChunks(const PhotoMetadata &metadata);
-// A JPEG or WebP file with the metadata in; the file as it is when there is none or Exiv2 cannot
-// write it.
-std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &metadata);
+// A JPEG or WebP file of a picture of this size with the metadata in; the file as it is when
+// there is none or Exiv2 cannot write it.
+std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &metadata,
+                                const cv::Size &size);

@@ -4,7 +4,6 @@
 #include "support/testimages.h"
 
 #include <QtTest>
-#include <libheif/heif.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 #include <zlib.h>
@@ -17,38 +16,6 @@
 #endif
 
 namespace {
-// A HEIC of an RGB image, made with libheif's HEVC encoder at high quality, marked with
-// orientation.
-QByteArray heic(const cv::Mat &rgb, heif_orientation orientation = heif_orientation_normal)
-{
-    heif_context *context = heif_context_alloc();
-    heif_encoder *encoder = nullptr;
-    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 95);
-    heif_image *image = nullptr;
-    heif_image_create(rgb.cols, rgb.rows, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
-    heif_image_add_plane(image, heif_channel_interleaved, rgb.cols, rgb.rows, 8);
-    int stride = 0;
-    uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-    for (int y = 0; y < rgb.rows; ++y)
-        std::memcpy(plane + y * stride, rgb.ptr(y), size_t(rgb.cols) * 3);
-    heif_encoding_options *options = heif_encoding_options_alloc();
-    options->image_orientation = orientation;
-    heif_context_encode_image(context, image, encoder, options, nullptr);
-    heif_encoding_options_free(options);
-    heif_image_release(image);
-    heif_encoder_release(encoder);
-    QByteArray file;
-    heif_writer writer{1, [](heif_context *, const void *data, size_t size, void *userdata) {
-                           static_cast<QByteArray *>(userdata)->append(
-                               static_cast<const char *>(data), int(size));
-                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                       }};
-    heif_context_write(context, &writer, &file);
-    heif_context_free(context);
-    return file;
-}
-
 // A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
 QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
 {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <lcms2.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -176,4 +178,60 @@ QByteArray dngFile(const cv::Mat &rgb, int orientation, const cv::Size &declared
     tiff.add<quint32>(50728, TiffWriter::Rational, {1, 1, 1, 1, 1, 1});
     tiff.add<quint16>(50778, TiffWriter::Short, {21}); // D65
     return tiff.file(data);
+}
+
+QByteArray heic(const cv::Mat &rgb, heif_orientation orientation, const QByteArray &profile)
+{
+    heif_context *context = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 95);
+    heif_image *image = nullptr;
+    heif_image_create(rgb.cols, rgb.rows, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+    heif_image_add_plane(image, heif_channel_interleaved, rgb.cols, rgb.rows, 8);
+    int stride = 0;
+    uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < rgb.rows; ++y)
+        std::memcpy(plane + y * stride, rgb.ptr(y), size_t(rgb.cols) * 3);
+    if (!profile.isEmpty())
+        heif_image_set_raw_color_profile(image, "prof", profile.constData(),
+                                         size_t(profile.size()));
+    heif_encoding_options *options = heif_encoding_options_alloc();
+    options->image_orientation = orientation;
+    heif_context_encode_image(context, image, encoder, options, nullptr);
+    heif_encoding_options_free(options);
+    heif_image_release(image);
+    heif_encoder_release(encoder);
+    QByteArray file;
+    heif_writer writer{1, [](heif_context *, const void *data, size_t size, void *userdata) {
+                           static_cast<QByteArray *>(userdata)->append(
+                               static_cast<const char *>(data), int(size));
+                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+                       }};
+    heif_context_write(context, &writer, &file);
+    heif_context_free(context);
+    return file;
+}
+
+QByteArray rgbProfile(RgbSpace space)
+{
+    // D65 white; the primaries and the tone curve each space is defined with.
+    const cmsCIExyY white{0.3127, 0.3290, 1.0};
+    const cmsCIExyYTRIPLE adobe{{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}};
+    const cmsCIExyYTRIPLE p3{{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}};
+    // sRGB's curve, which Display P3 shares; Adobe RGB's is a plain power of 563/256.
+    const cmsFloat64Number srgbCurve[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    cmsToneCurve *curve = space == RgbSpace::AdobeRgb
+                              ? cmsBuildGamma(nullptr, 563.0 / 256.0)
+                              : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
+    cmsToneCurve *curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile =
+        cmsCreateRGBProfile(&white, space == RgbSpace::AdobeRgb ? &adobe : &p3, curves);
+    cmsFreeToneCurve(curve);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(int(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
 }

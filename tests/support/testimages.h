@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMetaType>
 #include <QString>
+#include <libheif/heif.h>
 #include <opencv2/core.hpp>
 
 Q_DECLARE_METATYPE(cv::Mat)
@@ -30,3 +31,10 @@ bool samePixels(const cv::Mat &a, const cv::Mat &b);
 // the orientation tag given. declared, when set, replaces the size the header states (the data
 // stays the picture's).
 QByteArray dngFile(const cv::Mat &rgb, int orientation = 1, const cv::Size &declared = {});
+// A HEIC of an RGB image, made with libheif's HEVC encoder at high quality, marked with
+// orientation and carrying the ICC profile given.
+QByteArray heic(const cv::Mat &rgb, heif_orientation orientation = heif_orientation_normal,
+                const QByteArray &profile = {});
+// The ICC profile of a wide-gamut RGB space, made with Little CMS.
+enum class RgbSpace { AdobeRgb, DisplayP3 };
+QByteArray rgbProfile(RgbSpace space);

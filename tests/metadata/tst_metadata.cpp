@@ -1,0 +1,324 @@
+// Guards what an export keeps of its source beside the pixels: the colour profile, EXIF, IPTC and
+// XMP in every format, made true of the new picture, and what the choices remove. Files are read
+// back with Exiv2 and converted with Little CMS, as a colour-managed viewer would.
+#include "image/colour.h"
+#include "image/decode.h"
+#include "image/export.h"
+#include "image/metadata.h"
+#include "support/testimages.h"
+
+#include <QtTest>
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+#pragma GCC diagnostic pop
+#include <opencv2/imgproc.hpp>
+
+namespace {
+const Exiv2::byte *bytesOf(const QByteArray &file)
+{
+    return reinterpret_cast<const Exiv2::byte *>(file.constData());
+}
+
+// What Exiv2 finds in a file.
+struct Found
+{
+    Exiv2::ExifData exif;
+    Exiv2::IptcData iptc;
+    Exiv2::XmpData xmp;
+    QByteArray profile;
+    bool has(const char *key) const
+    {
+        const std::string name(key);
+        if (name.rfind("Exif.", 0) == 0)
+            return exif.findKey(Exiv2::ExifKey(name)) != exif.end();
+        if (name.rfind("Xmp.", 0) == 0)
+            return xmp.findKey(Exiv2::XmpKey(name)) != xmp.end();
+        return iptc.findKey(Exiv2::IptcKey(name)) != iptc.end();
+    }
+    std::string text(const char *key) const
+    {
+        const std::string name(key);
+        if (name.rfind("Xmp.", 0) == 0) {
+            const auto property = xmp.findKey(Exiv2::XmpKey(name));
+            return property == xmp.end() ? std::string() : property->toString();
+        }
+        const auto tag = exif.findKey(Exiv2::ExifKey(name));
+        return tag == exif.end() ? std::string() : tag->toString();
+    }
+};
+
+Found readBack(const QByteArray &file)
+{
+    Found found;
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(bytesOf(file), long(file.size()));
+    image->readMetadata();
+    found.exif = image->exifData();
+    found.iptc = image->iptcData();
+    found.xmp = image->xmpData();
+    if (image->iccProfileDefined())
+        found.profile = QByteArray(reinterpret_cast<const char *>(image->iccProfile()->pData_),
+                                   int(image->iccProfile()->size_));
+    // Exiv2 0.27 does not read a WebP file's profile.
+    if (image->mimeType() == "image/webp")
+        found.profile = readMetadata(file).profile;
+    return found;
+}
+
+// A photo as a camera or an editor leaves it: maker, date, author, location, a thumbnail, an
+// orientation tag, XMP and IPTC, and the profile given.
+QByteArray cameraFile(const char *extension, const cv::Mat &rgb, const QByteArray &profile,
+                      int orientation = 1)
+{
+    cv::Mat fileOrder;
+    cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
+    const QByteArray plain = encoded(extension, fileOrder);
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(bytesOf(plain), long(plain.size()));
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Make"] = "Morvick";
+    exif["Exif.Image.Model"] = "Test Camera";
+    exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    exif["Exif.Image.Artist"] = "A. Photographer";
+    exif["Exif.Image.Copyright"] = "2026 A. Photographer";
+    exif["Exif.Photo.DateTimeOriginal"] = "2026:12:08 09:30:00";
+    exif["Exif.Photo.PixelXDimension"] = uint32_t(rgb.cols);
+    exif["Exif.Photo.PixelYDimension"] = uint32_t(rgb.rows);
+    exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
+    Exiv2::URationalValue latitude;
+    latitude.read("48/1 8/1 0/1");
+    exif["Exif.GPSInfo.GPSLatitude"] = latitude;
+    const QByteArray thumbnail = encoded(".jpg", cv::Mat(8, 8, CV_8UC3, cv::Scalar(9, 9, 9)));
+    Exiv2::ExifThumb(exif).setJpegThumbnail(bytesOf(thumbnail), long(thumbnail.size()));
+    image->setExifData(exif);
+    Exiv2::XmpData xmp;
+    xmp["Xmp.dc.creator"] = "A. Photographer";
+    xmp["Xmp.exif.GPSLatitude"] = "48,8.0N";
+    xmp["Xmp.tiff.Orientation"] = std::to_string(orientation);
+    image->setXmpData(xmp);
+    Exiv2::IptcData iptc;
+    iptc["Iptc.Application2.Byline"] = "A. Photographer";
+    image->setIptcData(iptc);
+    // Exiv2 0.27 writes a WebP file's profile under a wrong chunk name, and loses one it finds:
+    // the profile goes in the export's own way, with what Exiv2 wrote.
+    const bool webp = QByteArray(extension) == ".webp";
+    if (!profile.isEmpty() && !webp) {
+        Exiv2::DataBuf buffer(bytesOf(profile), long(profile.size()));
+        image->setIccProfile(buffer, false);
+    }
+    image->writeMetadata();
+    Exiv2::BasicIo &io = image->io();
+    std::vector<uchar> file(size_t(io.size()));
+    io.seek(0, Exiv2::BasicIo::beg);
+    io.read(file.data(), long(file.size()));
+    if (webp && !profile.isEmpty()) {
+        PhotoMetadata metadata = readMetadata(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()), int(file.size())));
+        metadata.profile = profile;
+        file = withMetadata({plain.begin(), plain.end()}, metadata, rgb.size());
+    }
+    return QByteArray(reinterpret_cast<const char *>(file.data()), int(file.size()));
+}
+
+// The single export of a file, as the export writes it, and its bytes.
+QByteArray exported(const QByteArray &source, const ExportFormat &format)
+{
+    QTemporaryDir folder;
+    const ExportPicture picture =
+        exportPicture({decodeImage(source)}, {readMetadata(source)}, {}, format.srgb);
+    if (!exportImage(picture.image, folder.path(), "0", format, picture.metadata))
+        return {};
+    QFile file(folder.filePath("0." + format.extension()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a colour-managed viewer shows: the pixels in sRGB by the file's profile (none: sRGB).
+cv::Mat shown(const QByteArray &file)
+{
+    return toSrgb(decodeImage(file), readBack(file).profile);
+}
+
+double meanDifference(const cv::Mat &a, const cv::Mat &b)
+{
+    return cv::norm(a, b, cv::NORM_L1) / double(a.total() * a.channels());
+}
+
+cv::Mat gradient()
+{
+    cv::Mat image(48, 64, CV_8UC3);
+    for (int y = 0; y < image.rows; ++y)
+        for (int x = 0; x < image.cols; ++x)
+            image.at<cv::Vec3b>(y, x) = cv::Vec3b(uchar(x * 4), uchar(y * 5), uchar(255 - x * 2));
+    return image;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(ExportFormat::Kind)
+
+class TestMetadata : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keptInEveryFormat_data();
+    void keptInEveryFormat();
+    void choices_data();
+    void choices();
+    void colourAsTheSourceShows_data();
+    void colourAsTheSourceShows();
+    void otherSources();
+};
+
+void TestMetadata::keptInEveryFormat_data()
+{
+    QTest::addColumn<QByteArray>("extension");
+    QTest::addColumn<ExportFormat::Kind>("kind");
+    QTest::addColumn<int>("space");
+    for (const char *extension : {".jpg", ".png", ".webp"})
+        for (const auto &[kind, name] :
+             {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
+              std::pair{ExportFormat::Webp, "webp"}})
+            for (const auto &[space, spaceName] :
+                 {std::pair{-1, "no profile"}, std::pair{int(RgbSpace::AdobeRgb), "Adobe RGB"},
+                  std::pair{int(RgbSpace::DisplayP3), "Display P3"}})
+                QTest::addRow("%s to %s, %s", extension + 1, name, spaceName)
+                    << QByteArray(extension) << kind << space;
+}
+
+// The export carries the source's profile unchanged and its metadata made true: upright, its own
+// size, no thumbnail, the rest as the camera wrote it. A PNG's pixels are the decoded source's.
+void TestMetadata::keptInEveryFormat()
+{
+    QFETCH(QByteArray, extension);
+    QFETCH(ExportFormat::Kind, kind);
+    QFETCH(int, space);
+    const QByteArray profile = space < 0 ? QByteArray() : rgbProfile(RgbSpace(space));
+    // JPEG's orientation tag turns the picture when it is decoded.
+    const int orientation = extension == ".jpg" ? 6 : 1;
+    const QByteArray source = cameraFile(extension, gradient(), profile, orientation);
+    ExportFormat format;
+    format.kind = kind;
+    const QByteArray file = exported(source, format);
+    QVERIFY(!file.isEmpty());
+    const cv::Mat decoded = decodeImage(file);
+    QCOMPARE(decoded.size(), orientation == 6 ? cv::Size(48, 64) : cv::Size(64, 48));
+    if (kind == ExportFormat::Png)
+        QVERIFY(samePixels(decoded, decodeImage(source)));
+
+    const Found found = readBack(file);
+    QCOMPARE(found.profile, profile);
+    QCOMPARE(found.text("Exif.Image.Make"), std::string("Morvick"));
+    QCOMPARE(found.text("Exif.Photo.DateTimeOriginal"), std::string("2026:12:08 09:30:00"));
+    QCOMPARE(found.text("Exif.Image.Copyright"), std::string("2026 A. Photographer"));
+    QCOMPARE(found.text("Exif.Image.Orientation"), std::string("1"));
+    QCOMPARE(found.text("Exif.Photo.PixelXDimension"), std::to_string(decoded.cols));
+    QCOMPARE(found.text("Exif.Photo.PixelYDimension"), std::to_string(decoded.rows));
+    QVERIFY(found.has("Exif.GPSInfo.GPSLatitude"));
+    QVERIFY(!found.has("Exif.Thumbnail.JPEGInterchangeFormat"));
+    QCOMPARE(found.text("Xmp.tiff.Orientation"), std::string("1"));
+    QVERIFY(found.has("Xmp.dc.creator"));
+    // Only JPEG has a place for IPTC's records, and PNG a chunk that Exiv2 reads them from.
+    if (kind == ExportFormat::Jpeg && extension != ".webp")
+        QVERIFY(found.has("Iptc.Application2.Byline"));
+}
+
+void TestMetadata::choices_data()
+{
+    QTest::addColumn<ExportFormat::Kind>("kind");
+    QTest::addColumn<QString>("choice");
+    for (const auto &[kind, name] :
+         {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
+          std::pair{ExportFormat::Webp, "webp"}})
+        for (const char *choice : {"no-location", "strip"})
+            QTest::addRow("%s, %s", name, choice) << kind << QString(choice);
+}
+
+// No location leaves every tag but GPS's; stripping leaves only the colour profile.
+void TestMetadata::choices()
+{
+    QFETCH(ExportFormat::Kind, kind);
+    QFETCH(QString, choice);
+    const QByteArray profile = rgbProfile(RgbSpace::AdobeRgb);
+    ExportFormat format;
+    format.kind = kind;
+    QVERIFY(parseMetadataChoice(choice, &format.metadata));
+    const Found found = readBack(exported(cameraFile(".jpg", gradient(), profile), format));
+    QCOMPARE(found.profile, profile);
+    if (format.metadata == MetadataChoice::Strip) {
+        QVERIFY(found.exif.empty() && found.xmp.empty() && found.iptc.empty());
+        return;
+    }
+    QCOMPARE(found.text("Exif.Image.Make"), std::string("Morvick"));
+    QVERIFY(found.has("Xmp.dc.creator"));
+    for (const auto &tag : found.exif)
+        QVERIFY2(tag.groupName() != "GPSInfo", tag.key().c_str());
+    for (const auto &property : found.xmp)
+        QVERIFY2(property.key().rfind("Xmp.exif.GPS", 0) != 0, property.key().c_str());
+}
+
+void TestMetadata::colourAsTheSourceShows_data()
+{
+    QTest::addColumn<ExportFormat::Kind>("kind");
+    QTest::addColumn<bool>("srgb");
+    for (const auto &[kind, name] :
+         {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
+          std::pair{ExportFormat::Webp, "webp"}})
+        for (const bool srgb : {false, true})
+            QTest::addRow("%s, %s", name, srgb ? "sRGB" : "profile kept") << kind << srgb;
+}
+
+// A viewer that honours profiles shows the export as it shows the source: a single photo, and a
+// pair of an Adobe RGB and a Display P3 photo, which is written in sRGB. A lossy format is held
+// to its own loss beside a plain sRGB export.
+void TestMetadata::colourAsTheSourceShows()
+{
+    QFETCH(ExportFormat::Kind, kind);
+    QFETCH(bool, srgb);
+    ExportFormat format;
+    format.kind = kind;
+    format.quality = 100;
+    format.srgb = srgb;
+    const QByteArray adobe = cameraFile(".png", gradient(), rgbProfile(RgbSpace::AdobeRgb));
+    const QByteArray p3 = cameraFile(".png", gradient(), rgbProfile(RgbSpace::DisplayP3));
+    const double loss =
+        kind == ExportFormat::Png ? 0 : meanDifference(shown(exported(p3, {kind, 100})), shown(p3));
+    const QByteArray single = exported(adobe, format);
+    QCOMPARE(readBack(single).profile.isEmpty(), srgb);
+    QVERIFY(meanDifference(shown(single), shown(adobe)) <= 1.0 + loss);
+
+    QTemporaryDir folder;
+    const ExportPicture pair = exportPicture({decodeImage(adobe), decodeImage(p3)},
+                                             {readMetadata(adobe), readMetadata(p3)}, {}, srgb);
+    QVERIFY(pair.metadata.profile.isEmpty());
+    QVERIFY(exportImage(pair.image, folder.path(), "0_1", format, pair.metadata));
+    QFile written(folder.filePath("0_1." + format.extension()));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const cv::Mat both = shown(written.readAll());
+    QVERIFY(meanDifference(both.colRange(0, 64), shown(adobe)) <= 1.0 + loss);
+    QVERIFY(meanDifference(both.colRange(64, 128), shown(p3)) <= 1.0 + loss);
+}
+
+// HEIF carries its profile in its own box, read with libheif; a RAW file is decoded to sRGB, so a
+// profile it names is not its pixels', while its EXIF is kept.
+void TestMetadata::otherSources()
+{
+    const QByteArray profile = rgbProfile(RgbSpace::DisplayP3);
+    QCOMPARE(readMetadata(heic(gradient(), heif_orientation_normal, profile)).profile, profile);
+    const PhotoMetadata raw = readMetadata(dngFile(gradient()));
+    QVERIFY(raw.profile.isEmpty());
+    Exiv2::ExifData exif;
+    Exiv2::ExifParser::decode(exif, bytesOf(raw.exif), uint32_t(raw.exif.size()));
+    QCOMPARE(exif["Exif.Image.Make"].toString(), std::string("Morvick"));
+    // The sensor's own structure does not pass into a JPEG or PNG.
+    const PhotoMetadata exported = exportedMetadata(raw, {64, 48}, MetadataChoice::Keep);
+    exif.clear();
+    Exiv2::ExifParser::decode(exif, bytesOf(exported.exif), uint32_t(exported.exif.size()));
+    QVERIFY(exif.findKey(Exiv2::ExifKey("Exif.Image.CFAPattern")) == exif.end());
+    QVERIFY(exif.findKey(Exiv2::ExifKey("Exif.Image.StripOffsets")) == exif.end());
+    QCOMPARE(exif["Exif.Image.Model"].toString(), std::string("Test Camera"));
+    // Nothing is made up for a file without metadata.
+    const PhotoMetadata none = exportedMetadata({}, {64, 48}, MetadataChoice::Keep);
+    QVERIFY(none.exif.isEmpty() && none.xmp.isEmpty() && none.iptc.isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestMetadata)
+#include "tst_metadata.moc"
