@@ -109,12 +109,14 @@ Row {
         cvimage.exporter.start(exportTarget, exportSingles(), exportPairs(), exportOptions())
     }
 
-    // Names, format and pair layout as chosen above the pairs.
+    // Names, format, colours, metadata and pair layout as chosen above the pairs.
     function exportOptions() {
         var options = pairStyle()
         options.names = namesBox.currentIndex === 1 ? "original" : "index"
         options.format = ["png", "jpg", "webp"][formatBox.currentIndex]
         options.quality = qualityBox.value
+        options.colour = colourBox.currentIndex === 1 ? "srgb" : "keep"
+        options.metadata = ["keep", "noLocation", "strip"][metadataBox.currentIndex]
         return options
     }
 
@@ -353,6 +355,29 @@ Row {
                     visible: layoutBox.currentIndex === 2
                     ToolTip.visible: hovered
                     ToolTip.text: "The canvas's colour"
+                }
+            }
+
+            Row {
+                spacing: 10
+
+                ComboBox {
+                    id: colourBox
+                    objectName: "colour"
+                    width: 300
+                    model: ["Colours: keep the photo's profile", "Colours: convert to sRGB"]
+                    ToolTip.visible: hovered
+                    ToolTip.text: "Keep each photo's colour profile, or convert to sRGB for the web"
+                }
+
+                ComboBox {
+                    id: metadataBox
+                    objectName: "metadata"
+                    width: 300
+                    model: ["Metadata: keep all", "Metadata: remove the location",
+                        "Metadata: remove all"]
+                    ToolTip.visible: hovered
+                    ToolTip.text: "What of the camera's EXIF, IPTC and XMP the files keep"
                 }
             }
 
@@ -618,5 +643,7 @@ Row {
         property alias gap: gapBox.value
         property alias background: backgroundBox.currentIndex
         property alias keepOpen: keepOpenBox.checked
+        property alias colour: colourBox.currentIndex
+        property alias metadata: metadataBox.currentIndex
     }
 }

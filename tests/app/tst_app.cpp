@@ -1,4 +1,7 @@
 // Guards the whole workflow in the window: drops, crops, hand boxes, pairs, names, overwrites.
+#include "image/colour.h"
+#include "image/decode.h"
+#include "image/export.h"
 #include "image/imageoptions.h"
 #include "image/pair.h"
 #include "quick/registration.h"
@@ -27,6 +30,7 @@ private slots:
     void wholeWorkflow();
     void folderDropAndRemoval();
     void keepOpenExportsTwice();
+    void colourAndMetadataChoices();
     void backAndLaterDrop();
     void undoRedoEveryChange();
     void pairLayoutsReachTheFiles_data();
@@ -277,6 +281,45 @@ void TestApp::folderDropAndRemoval()
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(QDir(out.path()).entryList(QDir::Files, QDir::Name),
              QStringList({"P11.jpg", "p9.jpg"}));
+}
+
+// The export page's colour and metadata choices reach the files: by default a photo's profile
+// and EXIF go with it; converted to sRGB and stripped, neither does.
+void TestApp::colourAndMetadataChoices()
+{
+    QTemporaryDir dropped;
+    PhotoMetadata camera;
+    camera.profile = rgbProfile(RgbSpace::AdobeRgb);
+    camera.exif = readMetadata(dngFile(plainImage(8, 8, {1, 2, 3}))).exif;
+    QVERIFY(!camera.exif.isEmpty());
+    cv::Mat photo(60, 80, CV_8UC3);
+    cv::randu(photo, 0, 256);
+    QVERIFY(exportImage(photo, dropped.path(), "camera", {}, camera));
+    drop({QUrl::fromLocalFile(dropped.filePath("camera.png"))}, 1);
+    click(item("toEdit"));
+    click(item("toStitch"));
+    item("stitch", "keepOpen")->setProperty("checked", true);
+    auto *done = byId("stitch")->findChild<QObject *>("exportDone");
+    QTemporaryDir kept, converted;
+    for (const QTemporaryDir *out : {&kept, &converted}) {
+        if (out == &converted) {
+            item("stitch", "colour")->setProperty("currentIndex", 1);
+            item("stitch", "metadata")->setProperty("currentIndex", 2);
+            QMetaObject::invokeMethod(done, "close");
+        }
+        click(item("toExport"));
+        chooseFolder(out->path());
+        QTRY_VERIFY(done->property("visible").toBool());
+    }
+    QFile keptFile(kept.filePath("0.png")), convertedFile(converted.filePath("0.png"));
+    QVERIFY(keptFile.open(QIODevice::ReadOnly) && convertedFile.open(QIODevice::ReadOnly));
+    const QByteArray keptBytes = keptFile.readAll(), convertedBytes = convertedFile.readAll();
+    QCOMPARE(readMetadata(keptBytes).profile, camera.profile);
+    QVERIFY(!readMetadata(keptBytes).exif.isEmpty());
+    QVERIFY(samePixels(decodeImage(keptBytes), photo));
+    const PhotoMetadata stripped = readMetadata(convertedBytes);
+    QVERIFY(stripped.profile.isEmpty() && stripped.exif.isEmpty());
+    QVERIFY(samePixels(decodeImage(convertedBytes), toSrgb(photo, camera.profile)));
 }
 
 // Kept open, the session exports twice, each time told where, and opens the folder on demand.

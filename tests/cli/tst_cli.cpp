@@ -1,6 +1,8 @@
 // Guards the command-line tool: pixels as the library's, exit codes, names, no overwrite.
+#include "image/colour.h"
 #include "image/decode.h"
 #include "image/detection.h"
+#include "image/export.h"
 #include "image/framing.h"
 #include "image/pair.h"
 #include "support/testimages.h"
@@ -15,6 +17,7 @@ class TestCli : public QObject
 private slots:
     void initTestCase();
     void outputsMatchTheLibrary();
+    void colourAndMetadata();
     void runs_data();
     void runs();
 
@@ -52,6 +55,13 @@ void TestCli::initTestCase()
     cv::randu(noise, 0, 256);
     const QByteArray jpeg = encoded(".jpg", noise);
     m_inputs["CUT"] = writeFile(m_folder.filePath("cut.jpg"), jpeg.left(jpeg.size() / 2));
+    const cv::Mat scene = objectImage({160, 120}, {40, 30, 60, 50}, {20, 40, 60}, {230, 200, 30});
+    m_inputs["RAW"] = writeFile(m_folder.filePath("IMG_0001.DNG"), dngFile(scene));
+    // Adobe RGB, with a camera's EXIF.
+    const PhotoMetadata camera{
+        rgbProfile(RgbSpace::AdobeRgb), readMetadata(dngFile(scene)).exif, {}, {}};
+    QVERIFY(exportImage(noise, m_folder.path(), "camera", {}, camera));
+    m_inputs["CAMERA"] = m_folder.filePath("camera.png");
 }
 
 int TestCli::run(const QStringList &arguments, QString *errors)
@@ -85,6 +95,30 @@ void TestCli::outputsMatchTheLibrary()
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), QStringList({"1.png", "2_0.png"}));
     QVERIFY(samePixels(readPng(folder + "/1.png"), expected.at(1)));
     QVERIFY(samePixels(readPng(folder + "/2_0.png"), joinPair(expected.at(2), expected.at(0))));
+}
+
+// By default a photo's profile and EXIF go with it, its pixels untouched; converted to sRGB and
+// stripped, neither does.
+void TestCli::colourAndMetadata()
+{
+    const QByteArray source = readPhotoFile(m_inputs["CAMERA"]);
+    for (const bool converted : {false, true}) {
+        QTemporaryDir out;
+        QStringList arguments{"-q", "-o", out.path(), m_inputs["CAMERA"]};
+        if (converted)
+            arguments << "--colour"
+                      << "srgb"
+                      << "--metadata"
+                      << "strip";
+        QCOMPARE(run(arguments), 0);
+        const QByteArray file = readPhotoFile(out.filePath("0.png"));
+        const PhotoMetadata metadata = readMetadata(file);
+        QCOMPARE(metadata.profile.isEmpty(), converted);
+        QCOMPARE(metadata.exif.isEmpty(), converted);
+        const cv::Mat pixels = decodeImage(source);
+        QVERIFY(samePixels(decodeImage(file),
+                           converted ? toSrgb(pixels, readMetadata(source).profile) : pixels));
+    }
 }
 
 void TestCli::runs_data()
@@ -138,6 +172,12 @@ void TestCli::runs_data()
     // A file cut short is written, with a warning.
     QTest::newRow("damaged input")
         << QStringList{"-q", "-o", "OUT", "A", "CUT"} << 0 << QStringList{"0.png", "1.png"};
+    QTest::newRow("colour of no kind")
+        << QStringList{"--colour", "cmyk", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("metadata of no kind")
+        << QStringList{"--metadata", "some", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("camera raw") << QStringList{"-q", "-c", "-o", "OUT", "RAW"} << 0
+                                << QStringList{"0.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.

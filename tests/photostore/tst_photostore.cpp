@@ -1,5 +1,6 @@
 // Guards the photos held at a byte budget: exports identical however small the cache, memory
 // given back on removal, pixels kept when a file changes or an image is evicted in use.
+#include "image/colour.h"
 #include "image/exportnames.h"
 #include "session/session.h"
 #include "support/testimages.h"
@@ -16,6 +17,7 @@ private slots:
     void exportsIgnoreTheBudget();
     void removeGivesMemoryBack();
     void fileChangedAfterImport();
+    void previewsInSrgb();
 
 private:
     QTemporaryDir m_folder;
@@ -121,6 +123,26 @@ void TestPhotoStore::fileChangedAfterImport()
     QVERIFY(samePixels(session.store().render(QStringLiteral("0")), first));
     writeImageFile(m_folder.path(), QStringLiteral("changing.png"), plainImage(3, 3, {1, 2, 3}));
     QVERIFY(samePixels(session.store().render(QStringLiteral("0")), first));
+}
+
+// A photo in a wide-gamut profile is shown in sRGB, as the screen shows it, while its export
+// keeps its own pixels and profile.
+void TestPhotoStore::previewsInSrgb()
+{
+    cv::Mat photo(300, 400, CV_8UC3, cv::Scalar(200, 30, 40));
+    QTemporaryDir folder;
+    PhotoMetadata adobe;
+    adobe.profile = rgbProfile(RgbSpace::AdobeRgb);
+    QVERIFY(exportImage(photo, folder.path(), "adobe", {}, adobe));
+    PhotoStore store;
+    const int index = store.add(PhotoStore::prepare(readPhotoFile(folder.filePath("adobe.png"))));
+    const cv::Vec3b shown = store.preview(index).at<cv::Vec3b>(10, 10);
+    const cv::Vec3b expected = toSrgb(photo, adobe.profile).at<cv::Vec3b>(10, 10);
+    QVERIFY(cv::norm(shown, expected, cv::NORM_INF) <= 3);
+    QVERIFY(cv::norm(shown, photo.at<cv::Vec3b>(10, 10), cv::NORM_INF) > 10);
+    const ExportPicture exported = store.renderExport({QString::number(index)});
+    QVERIFY(samePixels(exported.image, photo));
+    QCOMPARE(exported.metadata.profile, adobe.profile);
 }
 
 QTEST_MAIN(TestPhotoStore)
