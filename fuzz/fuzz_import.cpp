@@ -1,6 +1,10 @@
-// Guards the import against crashes, aborts and runaway memory on any bytes dropped as a file.
+// Guards the import against crashes, aborts and runaway memory on any bytes dropped as a file,
+// and the way of its colour profile and metadata into the exports.
 #include "fuzzsupport.h"
+#include "image/colour.h"
 #include "image/decode.h"
+#include "image/export.h"
+#include "image/metadata.h"
 #include "image/photofiles.h"
 
 #include <QFile>
@@ -35,5 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qint64 limit = qEnvironmentVariableIntValue("OPENCV_IO_MAX_IMAGE_PIXELS");
     if (limit > 0 && qint64(image.total()) > limit)
         fuzzFailure("an imported image beyond the decoder's pixel limit");
+    // The metadata's way from the file into every kind of export.
+    const PhotoMetadata source = readMetadata(readPhotoFile(path));
+    const cv::Mat picture(2, 3, CV_8UC3, cv::Scalar(1, 2, 3));
+    if (toSrgb(picture, source.profile).size() != picture.size())
+        fuzzFailure("a conversion to sRGB that changed the size");
+    for (const ExportFormat::Kind kind :
+         {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Webp}) {
+        ExportFormat format;
+        format.kind = kind;
+        if (!exportImage(picture, folder->path(), QStringLiteral("exported"), format, source))
+            fuzzFailure("an export with the file's metadata not written");
+    }
     return 0;
 }

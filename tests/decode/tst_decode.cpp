@@ -198,6 +198,10 @@ void TestDecode::refused_data()
         << file("huge.jpg", jpegDeclaring(65000, 65000));
     QTest::newRow("png header of 252 megapixels") << file("252.png", pngHeader(20000, 12600));
     QTest::newRow("jpeg header of 256 megapixels") << file("256.jpg", jpegDeclaring(16000, 16000));
+    QTest::newRow("dng header beyond the pixel limit")
+        << file("huge.dng", dngFile(plainImage(8, 8, {1, 2, 3}), 1, {100000, 100000}));
+    QTest::newRow("dng cut short")
+        << file("cut.dng", dngFile(plainImage(64, 64, {1, 2, 3})).left(3000));
     // Found by fuzzing: GDCM asserted on it and took the application down.
     QTest::newRow("malformed DICOM")
         << file("dicom.png", "not" + QByteArray(120, '\0') + " a\xf2 iDICM\n");
@@ -253,8 +257,8 @@ void TestDecode::heifPhotos()
 }
 
 // A RAW file decodes demosaiced to its colours, upright by its orientation tag, with a thumbnail
-// from its half-size decode at the size a full decode would give; a header declaring too many
-// pixels or cut short is refused, and a plain TIFF is left to OpenCV.
+// from its half-size decode at the size a full decode would give; a plain TIFF is left to
+// OpenCV. Hostile RAW files are refused with the others.
 void TestDecode::rawPhotos()
 {
     cv::Mat rgb(64, 96, CV_8UC3, cv::Scalar(40, 60, 200));
@@ -276,10 +280,6 @@ void TestDecode::rawPhotos()
     QCOMPARE(turned.size(), cv::Size(64, 96));
     QVERIFY(turned.at<cv::Vec3b>(5, 60)[0] > 150 && turned.at<cv::Vec3b>(60, 5)[0] < 100);
     QCOMPARE(decodePreview(dngFile(rgb, 6)).size, cv::Size(64, 96));
-
-    // LibRaw takes a header that declares more data than the file holds for no RAW file.
-    QVERIFY(decodeImage(dngFile(rgb, 1, cv::Size(100000, 100000))).empty());
-    QVERIFY(decodeImage(file.left(file.size() / 2)).empty());
 
     cv::Mat fileOrder;
     cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
