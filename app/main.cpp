@@ -1,4 +1,5 @@
 #include "image/processsetup.h"
+#include "image/translations.h"
 #include "quick/registration.h"
 #include "session/session.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     // The folder dialog keeps its own settings, which need an owner.
     app.setOrganizationName(QStringLiteral("Morvick2"));
     app.setApplicationVersion(QStringLiteral(MORVICK2_VERSION));
+    installTranslations(&app);
     // The installed theme's icon where there is one, so the window matches the menu entry.
     QIcon icon;
     for (const int size : {16, 32, 48, 256})

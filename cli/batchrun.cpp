@@ -7,6 +7,7 @@
 #include "image/framing.h"
 #include "image/pair.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -16,6 +17,12 @@
 #include <utility>
 
 namespace {
+// The context of the tool's own texts.
+struct Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
 struct Output
 {
     QVector<int> inputs;
@@ -70,8 +77,10 @@ public:
             return;
         const double elapsed = m_clock.elapsed() / 1000.0;
         const double left = m_done > 0 ? elapsed / m_done * (m_photos - m_done) : 0.0;
-        std::fprintf(m_messages, "%s%d/%d photos, %.1f s left%s", m_terminal ? "\r\033[K" : "",
-                     m_done, m_photos, left, m_terminal ? "" : "\n");
+        const QString progress =
+            Cli::tr("%1/%n photo(s), %2 s left", "", m_photos).arg(m_done).arg(left, 0, 'f', 1);
+        std::fprintf(m_messages, "%s%s%s", m_terminal ? "\r\033[K" : "", qPrintable(progress),
+                     m_terminal ? "" : "\n");
         if (m_terminal && m_done == m_photos)
             std::fputc('\n', m_messages);
         m_progressShown = m_terminal && m_done < m_photos;
@@ -110,7 +119,7 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
     const QDir folder(options.output);
     const QString extension = QLatin1Char('.') + options.format.extension();
     if (!QDir().mkpath(options.output) || !QFileInfo(options.output).isDir()) {
-        reporter.message(QStringLiteral("cannot make the folder %1").arg(options.output));
+        reporter.message(Cli::tr("cannot make the folder %1").arg(options.output));
         return 1;
     }
     if (!options.force) {
@@ -119,11 +128,9 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
             if (QFileInfo::exists(folder.filePath(output.stem + extension)))
                 existing << output.stem + extension;
         if (!existing.isEmpty()) {
-            reporter.message(QStringLiteral("nothing written: %1 already in %2 (--force "
-                                            "replaces them):\n  %3")
-                                 .arg(existing.size() == 1
-                                          ? QStringLiteral("1 file is")
-                                          : QStringLiteral("%1 files are").arg(existing.size()))
+            reporter.message(Cli::tr("nothing written: %n file(s) are already in %1 (--force "
+                                     "replaces them):\n  %2",
+                                     "", existing.size())
                                  .arg(options.output, existing.join(QStringLiteral("\n  "))));
             return 1;
         }
@@ -149,13 +156,14 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
                 // Written all the same, as the window imports it: the user is told.
                 if (const QString damage = fileDamage(files[i]); !damage.isEmpty())
                     reporter.message(
-                        QStringLiteral("warning: %1: %2").arg(options.inputs.at(input), damage));
+                        Cli::tr("warning: %1: %2").arg(options.inputs.at(input), damage));
                 sources.push_back(readMetadata(files[i]));
                 const cv::Mat photo = decodeImage(std::exchange(files[i], {}), &why);
                 if (photo.empty()) {
                     reporter.message(
-                        QStringLiteral("cannot read %1%2")
-                            .arg(options.inputs.at(input), why.isEmpty() ? QString() : ": " + why));
+                        why.isEmpty()
+                            ? Cli::tr("cannot read %1").arg(options.inputs.at(input))
+                            : Cli::tr("cannot read %1: %2").arg(options.inputs.at(input), why));
                     readable = false;
                     continue;
                 }
@@ -172,8 +180,8 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
                 written = exportImage(picture.image, options.output, output.stem, options.format,
                                       picture.metadata);
                 if (!written)
-                    reporter.message(QStringLiteral("cannot write %1")
-                                         .arg(folder.filePath(output.stem + extension)));
+                    reporter.message(
+                        Cli::tr("cannot write %1").arg(folder.filePath(output.stem + extension)));
             }
             if (!written) {
                 const std::lock_guard<std::mutex> lock(failedMutex);

@@ -1,6 +1,7 @@
 #include "cli/batchoptions.h"
 #include "cli/batchrun.h"
 #include "image/processsetup.h"
+#include "image/translations.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("morvick2-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MORVICK2_VERSION));
+    installTranslations(&app);
     const BatchCommand command = parseBatchCommand(QCoreApplication::arguments());
     if (!command.run) {
         std::fputs(qPrintable(command.text), command.exitCode == 0 ? stdout : stderr);

@@ -5,6 +5,7 @@
 #include "image/raw.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,7 +30,8 @@ bool decodable(const QByteArray &bytes, QString *why)
         return false;
     if (declaredPixels(bytes) > maxPhotoPixels) {
         if (why)
-            *why = QStringLiteral("over %1 megapixels").arg(maxPhotoPixels / 1'000'000);
+            *why = QCoreApplication::translate("Decode", "over %1 megapixels")
+                       .arg(maxPhotoPixels / 1'000'000);
         return false;
     }
     return true;
@@ -227,7 +229,8 @@ cv::Mat reducedCopy(const cv::Mat &image)
 
 QString fileDamage(const QByteArray &bytes)
 {
-    const QString endsEarly = QStringLiteral("The file ends early: its lower part is missing.");
+    const QString endsEarly =
+        QCoreApplication::translate("Decode", "The file ends early: its lower part is missing.");
     if (bytes.startsWith("\xFF\xD8")) {
         // Markers cannot occur inside entropy-coded data (an 0xFF there is followed by 0x00), so
         // the main image's last scan is the last start-of-scan marker, and its end must follow.

@@ -1,5 +1,6 @@
 #include "image/detection.h"
 
+#include <QCoreApplication>
 #include <opencv2/imgproc.hpp>
 
 namespace {
@@ -55,14 +56,16 @@ cv::Rect largestContourBox(const std::vector<std::vector<cv::Point>> &contours)
 QString cropDoubt(const cv::Rect &objectBox, const cv::Size &photoSize)
 {
     if (objectBox.empty())
-        return QStringLiteral("No object was found: check this crop.");
+        return QCoreApplication::translate("Detection", "No object was found: check this crop.");
     const double share = objectBox.area() / (double(photoSize.width) * photoSize.height);
     if (share > 0.95)
-        return QStringLiteral("The object fills nearly the whole photo: check this crop.");
+        return QCoreApplication::translate(
+            "Detection", "The object fills nearly the whole photo: check this crop.");
     if (share < 0.005)
-        return QStringLiteral("The object is tiny: check this crop.");
+        return QCoreApplication::translate("Detection", "The object is tiny: check this crop.");
     if (objectBox.x <= 0 || objectBox.y <= 0 || objectBox.br().x >= photoSize.width ||
         objectBox.br().y >= photoSize.height)
-        return QStringLiteral("The object touches the photo's edge: it may be cut off.");
+        return QCoreApplication::translate(
+            "Detection", "The object touches the photo's edge: it may be cut off.");
     return {};
 }

@@ -17,8 +17,8 @@ RowLayout {
         id: checkpoint1
         objectName: "step1"
         text: "1"
-        label: "1. Photos: drop or add them"
-        caption: "Photos"
+        label: qsTr("1. Photos: drop or add them")
+        caption: qsTr("Photos")
         reachable: 0 <= reachableStep && 0 !== currentStep
         onClicked: stepClicked(0)
         active: true
@@ -46,8 +46,8 @@ RowLayout {
         id: checkpoint2
         objectName: "step2"
         text: "2"
-        label: "2. Crops: choose what to crop"
-        caption: "Crops"
+        label: qsTr("2. Crops: choose what to crop")
+        caption: qsTr("Crops")
         reachable: 1 <= reachableStep && 1 !== currentStep
         onClicked: stepClicked(1)
         active: currentStep > 0
@@ -73,8 +73,8 @@ RowLayout {
         id: checkpoint3
         objectName: "step3"
         text: "3"
-        label: "3. Pairs: pair and export"
-        caption: "Pairs and Export"
+        label: qsTr("3. Pairs: pair and export")
+        caption: qsTr("Pairs and Export")
         captionOnLeft: true
         reachable: 2 <= reachableStep && 2 !== currentStep
         onClicked: stepClicked(2)

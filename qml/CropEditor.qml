@@ -199,7 +199,7 @@ Popup {
             spacing: 10
 
             Text {
-                text: "Drag the box's edges, corners or the whole box."
+                text: qsTr("Drag the box's edges, corners or the whole box.")
                 color: Universal.foreground
                 font.pixelSize: 16
                 wrapMode: Text.Wrap
@@ -211,8 +211,8 @@ Popup {
                 text: "⟲"
                 onClicked: editor.rotate(-1)
                 ToolTip.visible: hovered
-                ToolTip.text: "Rotate the photo a quarter turn to the left (Ctrl+L)"
-                Accessible.name: "Rotate Left"
+                ToolTip.text: qsTr("Rotate the photo a quarter turn to the left (Ctrl+L)")
+                Accessible.name: qsTr("Rotate Left")
             }
 
             Button {
@@ -220,12 +220,12 @@ Popup {
                 text: "⟳"
                 onClicked: editor.rotate(1)
                 ToolTip.visible: hovered
-                ToolTip.text: "Rotate the photo a quarter turn to the right (Ctrl+R)"
-                Accessible.name: "Rotate Right"
+                ToolTip.text: qsTr("Rotate the photo a quarter turn to the right (Ctrl+R)")
+                Accessible.name: qsTr("Rotate Right")
             }
 
             Text {
-                text: "Straighten: " + straighten.value.toFixed(1) + "°"
+                text: qsTr("Straighten: %1°").arg(straighten.value.toLocaleString(Qt.locale(), "f", 1))
                 color: Universal.foreground
                 font.pixelSize: 16
             }
@@ -233,6 +233,7 @@ Popup {
             Slider {
                 id: straighten
                 objectName: "straighten"
+                Accessible.name: qsTr("Straighten")
                 from: -10
                 to: 10
                 stepSize: 0.5
@@ -243,34 +244,34 @@ Popup {
                     editor.refresh()
                 }
                 ToolTip.visible: hovered
-                ToolTip.text: "Turn the photo by a small angle, clockwise to the right"
+                ToolTip.text: qsTr("Turn the photo by a small angle, clockwise to the right")
             }
 
             Button {
                 objectName: "auto"
-                text: "Auto"
+                text: qsTr("Auto")
                 onClicked: {
                     cvimage.photos.setOptions([editor.row], { box: "" })
                     editor.refresh()
                 }
                 ToolTip.visible: hovered
-                ToolTip.text: "Back to the box edge detection found"
+                ToolTip.text: qsTr("Back to the box edge detection found")
             }
 
             Button {
                 objectName: "applyToSelected"
-                text: "Apply to Selected"
+                text: qsTr("Apply to Selected")
                 onClicked: editor.applied()
                 ToolTip.visible: hovered
-                ToolTip.text: "The same box for every selected photo"
+                ToolTip.text: qsTr("The same box for every selected photo")
             }
 
             Button {
                 objectName: "done"
-                text: "Done"
+                text: qsTr("Done")
                 onClicked: editor.close()
                 ToolTip.visible: hovered
-                ToolTip.text: "Close the large view (Escape)"
+                ToolTip.text: qsTr("Close the large view (Escape)")
             }
         }
     }

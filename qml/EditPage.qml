@@ -138,7 +138,7 @@ RowLayout {
 
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: "Settings"
+                text: qsTr("Settings")
                 color: Universal.foreground
                 font.pixelSize: 32
             }
@@ -147,9 +147,10 @@ RowLayout {
                 objectName: "paddingLabel"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: editPage.shown.padding === undefined
-                      ? "Padding: mixed"
-                      : "Padding: " + Math.round(padding.value)
-                        + (paddingPercent.checked ? " % of the Object" : " Pixels")
+                      ? qsTr("Padding: mixed")
+                      : paddingPercent.checked
+                        ? qsTr("Padding: %1 % of the Object").arg(Math.round(padding.value))
+                        : qsTr("Padding: %1 Pixels").arg(Math.round(padding.value))
                 color: Universal.foreground
                 font.pixelSize: 20
             }
@@ -157,6 +158,7 @@ RowLayout {
             Slider {
                 id: padding
                 objectName: "padding"
+                Accessible.name: qsTr("Padding")
                 width: parent.width
                 from: 0
                 to: paddingPercent.checked ? 100 : 500
@@ -173,19 +175,19 @@ RowLayout {
                 // Mixed when the selection differs; a click sets it for all of them.
                 tristate: checkState === Qt.PartiallyChecked
                 nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
-                text: "Padding in percent"
+                text: qsTr("Padding in percent")
                 enabled: editPage.selected.length > 0
                 onClicked: editPage.setSelected({ paddingPercent: checked,
                                                   padding: Math.round(padding.value) })
                 ToolTip.visible: hovered
-                ToolTip.text: "The margin as a share of the object's longer side"
+                ToolTip.text: qsTr("The margin as a share of the object's longer side")
             }
 
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: editPage.shown.maxWidth === undefined
-                      ? "Maximum Width: mixed"
-                      : "Maximum Width: " + Math.round(maximumwidth.value) + " Pixels"
+                      ? qsTr("Maximum Width: mixed")
+                      : qsTr("Maximum Width: %1 Pixels").arg(Math.round(maximumwidth.value))
                 color: Universal.foreground
                 font.pixelSize: 20
             }
@@ -197,6 +199,7 @@ RowLayout {
                 SpinBox {
                     id: maximumwidth
                     objectName: "maximumwidth"
+                    Accessible.name: qsTr("Maximum Width")
                     value: 400
                     from: 1
                     to: 20000
@@ -214,44 +217,44 @@ RowLayout {
                 CheckBox {
                     id: originalSize
                     objectName: "originalSize"
-                    text: "Original size"
+                    text: qsTr("Original size")
                     enabled: editPage.selected.length > 0
                     Layout.leftMargin: 10
                     onClicked: editPage.setSelected({ originalSize: checked })
                     ToolTip.visible: hovered
-                    ToolTip.text: "Keep the cut-out at its own size, whatever the width"
+                    ToolTip.text: qsTr("Keep the cut-out at its own size, whatever the width")
                 }
 
                 CheckBox {
                     id: noEnlarge
                     objectName: "noEnlarge"
-                    text: "Never enlarge"
+                    text: qsTr("Never enlarge")
                     enabled: editPage.selected.length > 0 && !originalSize.checked
                     Layout.leftMargin: 10
                     onClicked: editPage.setSelected({ noEnlarge: checked })
                     ToolTip.visible: hovered
-                    ToolTip.text: "Scale a small object down to the width, never up"
+                    ToolTip.text: qsTr("Scale a small object down to the width, never up")
                 }
 
                 Button {
                     objectName: "crop"
-                    text: "Crop"
+                    text: qsTr("Crop")
                     Layout.fillWidth: true
                     Layout.margins: 10
                     // Each photo keeps its own padding and sizes, as the controls show them.
                     onClicked: editPage.setSelected({ crop: true })
                     ToolTip.visible: hovered
-                    ToolTip.text: "Crop the selected photos to their object (double-click a photo to fix its box)"
+                    ToolTip.text: qsTr("Crop the selected photos to their object (double-click a photo to fix its box)")
                 }
 
                 Button {
                     objectName: "reset"
-                    text: "Reset"
+                    text: qsTr("Reset")
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.setSelected({ crop: false, padding: 0 })
                     ToolTip.visible: hovered
-                    ToolTip.text: "Keep the selected photos whole"
+                    ToolTip.text: qsTr("Keep the selected photos whole")
                 }
 
                 RowLayout {
@@ -261,64 +264,64 @@ RowLayout {
 
                     Button {
                         objectName: "rotateLeft"
-                        text: "Rotate Left"
+                        text: qsTr("Rotate Left")
                         enabled: editPage.selected.length > 0
                         Layout.fillWidth: true
                         onClicked: editPage.rotateSelected(-1)
                         ToolTip.visible: hovered
-                        ToolTip.text: "Turn the selected photos a quarter to the left (Ctrl+L)"
+                        ToolTip.text: qsTr("Turn the selected photos a quarter to the left (Ctrl+L)")
                     }
 
                     Button {
                         objectName: "rotateRight"
-                        text: "Rotate Right"
+                        text: qsTr("Rotate Right")
                         enabled: editPage.selected.length > 0
                         Layout.fillWidth: true
                         onClicked: editPage.rotateSelected(1)
                         ToolTip.visible: hovered
-                        ToolTip.text: "Turn the selected photos a quarter to the right (Ctrl+R)"
+                        ToolTip.text: qsTr("Turn the selected photos a quarter to the right (Ctrl+R)")
                     }
                 }
 
                 Button {
                     objectName: "setDefault"
-                    text: "Set as Default"
+                    text: qsTr("Set as Default")
                     enabled: editPage.selected.length > 0
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.setAsDefault()
                     ToolTip.visible: hovered
-                    ToolTip.text: "New photos, in this session and the next, start with these padding and sizes"
+                    ToolTip.text: qsTr("New photos, in this session and the next, start with these padding and sizes")
                 }
 
                 Button {
                     objectName: "selectAll"
-                    text: "Select All"
+                    text: qsTr("Select All")
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.selectAll()
                     ToolTip.visible: hovered
-                    ToolTip.text: "Select every photo (Ctrl+A)"
+                    ToolTip.text: qsTr("Select every photo (Ctrl+A)")
                 }
 
                 Button {
                     objectName: "deselectAll"
-                    text: "Deselect All"
+                    text: qsTr("Deselect All")
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.deselectAll()
                     ToolTip.visible: hovered
-                    ToolTip.text: "Select no photo (Escape)"
+                    ToolTip.text: qsTr("Select no photo (Escape)")
                 }
 
                 Button {
                     objectName: "remove"
-                    text: "Remove"
+                    text: qsTr("Remove")
                     Layout.fillWidth: true
                     Layout.margins: 10
                     onClicked: editPage.removeSelected()
                     ToolTip.visible: hovered
-                    ToolTip.text: "Take the selected photos out of the session (Delete)"
+                    ToolTip.text: qsTr("Take the selected photos out of the session (Delete)")
                 }
             }
 
@@ -333,7 +336,7 @@ RowLayout {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: "Click photos to select them"
+                text: qsTr("Click photos to select them")
                 color: "#777"
                 font.pixelSize: 18
                 visible: editPage.selected.length === 0 && cvimage.photos.count > 0
@@ -357,10 +360,16 @@ RowLayout {
                 height: scrollView.height
             }
 
-            Grid {
+            TileGrid {
+                id: grid
                 objectName: "grid"
                 spacing: 10
                 columns: ImageItemScript.gridColumns(scrollView.width, 0)
+                scrollView: scrollView
+                name: qsTr("Photos")
+                count: repeater.count
+                onToggled: repeater.itemAt(index).selected = !repeater.itemAt(index).selected
+                onOpened: repeater.itemAt(index).opened()
 
                 Repeater {
                     id: repeater
@@ -368,6 +377,11 @@ RowLayout {
                     model: cvimage.photos
 
                     ImageItem {
+                        current: grid.activeFocus && grid.current === index
+                        onTouched: {
+                            grid.current = index
+                            grid.forceActiveFocus()
+                        }
                         crop: model.crop
                         padding: model.padding
                         maxWidth: model.maxWidth

@@ -22,12 +22,27 @@ Rectangle {
     property string doubt: ""
     // The file's name, along the tile's foot.
     property alias name: nameLabel.text
+    // The keyboard's tile: ringed while the grid has the focus.
+    property bool current: false
+    // A press on it: the grid takes the keyboard and makes it current.
+    signal touched
 
     width: 208
     height: 208
     color: "black"
     border.width: 4
     border.color: selected ? Universal.accent : "#333"
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: name
+    Accessible.description: (crop ? qsTr("Cropped") : qsTr("Whole"))
+                            + (doubt !== "" ? ". " + doubt : "")
+    Accessible.selectable: true
+    Accessible.selected: selected
+    Accessible.focusable: true
+    Accessible.focused: current
+    Accessible.onToggleAction: selected = !selected
+    Accessible.onPressAction: opened()
 
     BusyIndicator {
         id: loader
@@ -54,7 +69,7 @@ Rectangle {
         anchors.fill: parent
         // The keyboard follows the pointer out of any text box, so that Delete and the other
         // keys act on the photos again.
-        onPressed: imageItem.forceActiveFocus()
+        onPressed: imageItem.touched()
         onClicked: imageItem.selected = !imageItem.selected
         // The double click's first click flipped the selection: it is put back.
         onDoubleClicked: {
@@ -65,6 +80,17 @@ Rectangle {
 
     NameStrip {
         id: nameLabel
+    }
+
+    Rectangle {
+        objectName: "focusRing"
+        anchors.fill: parent
+        anchors.margins: -3
+        color: "transparent"
+        border.width: 2
+        border.color: Universal.foreground
+        radius: 2
+        visible: imageItem.current
     }
 
     Rectangle {

@@ -43,6 +43,8 @@ Item {
 
                     Column {
                         width: 200
+                        Accessible.role: Accessible.Graphic
+                        Accessible.name: model.fileName
 
                         Image {
                             width: 200
@@ -76,7 +78,7 @@ Item {
 
             Text {
                 anchors.centerIn: parent
-                text: "Drag Your Images Here"
+                text: qsTr("Drag Your Images Here")
                 color: Universal.foreground
                 font.pixelSize: 32
             }
@@ -86,8 +88,9 @@ Item {
     Notice {
         objectName: "importProgress"
         visible: cvimage.importer.running
-        text: "Importing " + Math.min(cvimage.importer.done + 1, cvimage.importer.total) + " of "
-              + cvimage.importer.total
+        text: qsTr("Importing %1 of %2").arg(Math.min(cvimage.importer.done + 1,
+                                                      cvimage.importer.total))
+              .arg(cvimage.importer.total)
         progress: cvimage.importer.total > 0 ? cvimage.importer.done / cvimage.importer.total : 0
     }
 
@@ -100,9 +103,10 @@ Item {
 
     FileDialog {
         id: photoDialog
-        title: "Add Photos"
+        title: qsTr("Add Photos")
         selectMultiple: true
-        nameFilters: ["Images (" + cvimage.photoPatterns.join(" ") + ")", "All files (*)"]
+        nameFilters: [qsTr("Images (%1)").arg(cvimage.photoPatterns.join(" ")),
+            qsTr("All files (*)")]
         onAccepted: {
             cvimage.importUrls(fileUrls)
             importPage.canContinue = true
@@ -114,10 +118,8 @@ Item {
         function onFinished(unreadableFiles) {
             if (unreadableFiles.length === 0)
                 return
-            var count = unreadableFiles.length
-            unreadable.text = (count === 1 ? "1 file could not be read: "
-                                           : count + " files could not be read: ")
-                    + unreadableFiles.join(", ")
+            unreadable.text = qsTr("%n file(s) could not be read: %1", "", unreadableFiles.length)
+                    .arg(unreadableFiles.join(", "))
             unreadable.visible = true
         }
     }

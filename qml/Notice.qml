@@ -54,11 +54,11 @@ Rectangle {
 
             Button {
                 objectName: "noticeOk"
-                text: "OK"
+                text: qsTr("OK")
                 visible: notice.dismissable
                 onClicked: notice.visible = false
                 ToolTip.visible: hovered
-                ToolTip.text: "Close this message"
+                ToolTip.text: qsTr("Close this message")
             }
         }
 

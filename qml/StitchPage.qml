@@ -96,8 +96,7 @@ Row {
         var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs(),
                                                    exportOptions())
         if (taken > 0) {
-            overwriteQuestion.lead = taken === 1 ? "1 file already exists"
-                                                 : taken + " files already exist"
+            overwriteQuestion.lead = qsTr("%n file(s) already exist in", "", taken)
             overwriteQuestion.path = displayPath(folder)
             overwriteQuestion.open()
             return
@@ -134,22 +133,22 @@ Row {
     }
 
     function exportFinished(written, total, cancelled) {
-        var files = function (n) { return n + (n === 1 ? " file" : " files") }
         if (cancelled) {
-            exportFailure.text = "Export cancelled: " + written + " of " + files(total)
-                    + " written into " + displayPath(exportTarget) + "."
+            exportFailure.text = qsTr("Export cancelled: %1 of %n file(s) written into %2.", "",
+                                      total).arg(written).arg(displayPath(exportTarget))
             exportFailure.open()
             return
         }
         if (written < total) {
-            exportFailure.text = (total - written) + " of " + files(total)
-                    + " could not be written into " + displayPath(exportTarget)
-                    + ". Press Export to choose another folder."
+            exportFailure.text = qsTr("%1 of %n file(s) could not be written into %2. Press Export "
+                                      + "to choose another folder.", "", total)
+                    .arg(total - written).arg(displayPath(exportTarget))
             exportFailure.open()
             return
         }
         if (keepOpenBox.checked) {
-            exportDone.text = files(written) + " written into " + displayPath(exportTarget) + "."
+            exportDone.text = qsTr("%n file(s) written into %1.", "", written)
+                    .arg(displayPath(exportTarget))
             exportDone.open()
             return
         }
@@ -184,10 +183,16 @@ Row {
             height: imageView.height
         }
 
-        Grid {
+        TileGrid {
+            id: grid
             objectName: "grid"
             spacing: 10
             columns: ImageItemScript.gridColumns(imageView.width, 0)
+            scrollView: imageView
+            name: qsTr("Photos to pair")
+            count: repeater.count
+            onToggled: repeater.itemAt(index).choose()
+            onOpened: repeater.itemAt(index).choose()
 
             Repeater {
                 id: repeater
@@ -196,8 +201,26 @@ Row {
 
                 // A paired photo keeps its place, marked with its pair: the tiles never jump.
                 Rectangle {
+                    id: tile
                     readonly property int place: stitchPage.pairedPlace(model.photoIndex)
                     readonly property bool paired: place >= 0
+                    readonly property string pairText: (place % 2 === 0 ? qsTr("Pair %1, left")
+                                                                        : qsTr("Pair %1, right"))
+                                                       .arg(Math.floor(place / 2) + 1)
+
+                    function choose() {
+                        stitchPage.choose(model.photoIndex)
+                    }
+
+                    Accessible.role: Accessible.Button
+                    Accessible.name: model.fileName
+                    Accessible.description: paired ? pairText
+                                                   : model.photoIndex === stitchPage.current
+                                                     ? qsTr("Chosen: choose another to pair them")
+                                                     : qsTr("Not paired")
+                    Accessible.focusable: true
+                    Accessible.focused: ring.visible
+                    Accessible.onPressAction: choose()
 
                     width: 208
                     height: 208
@@ -230,8 +253,7 @@ Row {
                         Text {
                             id: pairText
                             anchors.centerIn: parent
-                            text: "Pair " + (Math.floor(parent.parent.place / 2) + 1)
-                                  + (parent.parent.place % 2 === 0 ? ", left" : ", right")
+                            text: tile.pairText
                             color: "white"
                             font.pixelSize: 16
                         }
@@ -245,13 +267,29 @@ Row {
                         id: tileArea
                         anchors.fill: parent
                         hoverEnabled: true
-                        onClicked: stitchPage.choose(model.photoIndex)
+                        onPressed: {
+                            grid.current = index
+                            grid.forceActiveFocus()
+                        }
+                        onClicked: tile.choose()
+                    }
+
+                    Rectangle {
+                        id: ring
+                        anchors.fill: parent
+                        anchors.margins: -3
+                        color: "transparent"
+                        border.width: 2
+                        border.color: Universal.foreground
+                        radius: 2
+                        visible: grid.activeFocus && grid.current === index
                     }
 
                     ToolTip.visible: tileArea.containsMouse
                     ToolTip.delay: 600
-                    ToolTip.text: paired ? model.fileName + ": paired; click its pair to unpair it"
-                                         : model.fileName
+                    ToolTip.text: paired
+                                  ? qsTr("%1: paired; click its pair to unpair it").arg(model.fileName)
+                                  : model.fileName
                 }
             }
         }
@@ -285,23 +323,25 @@ Row {
                 ComboBox {
                     id: namesBox
                     objectName: "names"
+                    Accessible.name: qsTr("File names")
                     width: 200
-                    model: ["Numbers", "Original names"]
+                    model: [qsTr("Numbers"), qsTr("Original names")]
                     ToolTip.visible: hovered
-                    ToolTip.text: "Name the files by number (3.png, 0_3.png) or after the originals"
+                    ToolTip.text: qsTr("Name the files by number (3.png, 0_3.png) or after the originals")
                 }
 
                 ComboBox {
                     id: formatBox
                     objectName: "format"
+                    Accessible.name: qsTr("File format")
                     width: 110
                     model: ["PNG", "JPEG", "WebP"]
                     ToolTip.visible: hovered
-                    ToolTip.text: "PNG keeps every pixel; JPEG and WebP make smaller files"
+                    ToolTip.text: qsTr("PNG keeps every pixel; JPEG and WebP make smaller files")
                 }
 
                 Text {
-                    text: "Quality"
+                    text: qsTr("Quality")
                     visible: qualityBox.visible
                     color: Universal.foreground
                     font.pixelSize: 16
@@ -317,8 +357,8 @@ Row {
                     editable: true
                     visible: formatBox.currentIndex > 0
                     ToolTip.visible: hovered
-                    ToolTip.text: "Quality of JPEG and WebP files"
-                    Accessible.name: "Quality"
+                    ToolTip.text: qsTr("Quality of JPEG and WebP files")
+                    Accessible.name: qsTr("Quality")
                 }
             }
 
@@ -328,33 +368,36 @@ Row {
                 ComboBox {
                     id: layoutBox
                     objectName: "pairLayout"
+                    Accessible.name: qsTr("Pair layout")
                     width: 300
-                    model: ["Stretch to the left's height", "Same height, proportions kept",
-                        "Fit on a canvas"]
+                    model: [qsTr("Stretch to the left's height"), qsTr("Same height, proportions kept"),
+                        qsTr("Fit on a canvas")]
                     ToolTip.visible: hovered
-                    ToolTip.text: "How the two photos of a pair share one picture"
+                    ToolTip.text: qsTr("How the two photos of a pair share one picture")
                 }
 
                 SpinBox {
                     id: gapBox
                     objectName: "gap"
+                    Accessible.name: qsTr("Gap")
                     from: 0
                     to: 500
                     value: 20
                     editable: true
                     visible: layoutBox.currentIndex === 2
                     ToolTip.visible: hovered
-                    ToolTip.text: "Pixels around and between the photos on the canvas"
+                    ToolTip.text: qsTr("Pixels around and between the photos on the canvas")
                 }
 
                 ComboBox {
                     id: backgroundBox
                     objectName: "background"
+                    Accessible.name: qsTr("Canvas colour")
                     width: 110
-                    model: ["White", "Black", "Grey"]
+                    model: [qsTr("White"), qsTr("Black"), qsTr("Grey")]
                     visible: layoutBox.currentIndex === 2
                     ToolTip.visible: hovered
-                    ToolTip.text: "The canvas's colour"
+                    ToolTip.text: qsTr("The canvas's colour")
                 }
             }
 
@@ -364,43 +407,45 @@ Row {
                 ComboBox {
                     id: colourBox
                     objectName: "colour"
+                    Accessible.name: qsTr("Colours")
                     width: 300
-                    model: ["Colours: keep the photo's profile", "Colours: convert to sRGB"]
+                    model: [qsTr("Colours: keep the photo's profile"), qsTr("Colours: convert to sRGB")]
                     ToolTip.visible: hovered
-                    ToolTip.text: "Keep each photo's colour profile, or convert to sRGB for the web"
+                    ToolTip.text: qsTr("Keep each photo's colour profile, or convert to sRGB for the web")
                 }
 
                 ComboBox {
                     id: metadataBox
                     objectName: "metadata"
+                    Accessible.name: qsTr("Metadata")
                     width: 300
-                    model: ["Metadata: keep all", "Metadata: remove the location",
-                        "Metadata: remove all"]
+                    model: [qsTr("Metadata: keep all"), qsTr("Metadata: remove the location"),
+                        qsTr("Metadata: remove all")]
                     ToolTip.visible: hovered
-                    ToolTip.text: "What of the camera's EXIF, IPTC and XMP the files keep"
+                    ToolTip.text: qsTr("What of the camera's EXIF, IPTC and XMP the files keep")
                 }
             }
 
             CheckBox {
                 id: keepOpenBox
                 objectName: "keepOpen"
-                text: "Keep the session open after export"
+                text: qsTr("Keep the session open after export")
                 ToolTip.visible: hovered
-                ToolTip.text: "Stay here after the files are written, to export again"
+                ToolTip.text: qsTr("Stay here after the files are written, to export again")
             }
 
             Button {
                 objectName: "pairInOrder"
-                text: "Pair in Order"
+                text: qsTr("Pair in Order")
                 enabled: cvimage.pairs.pairedPhotos.length + 1 < cvimage.photos.count
                 onClicked: stitchPage.pairInOrder()
                 ToolTip.visible: hovered
-                ToolTip.text: "Pair the unpaired photos one after another: 1 with 2, 3 with 4, ..."
+                ToolTip.text: qsTr("Pair the unpaired photos one after another: 1 with 2, 3 with 4, ...")
             }
 
             Text {
                 objectName: "hint"
-                text: "Click two photos to pair them. Click a pair to unpair it; Undo brings it back."
+                text: qsTr("Click two photos to pair them. Click a pair to unpair it; Undo brings it back.")
                 color: "#777"
                 font.pixelSize: 18
                 visible: cvimage.pairs.count === 0
@@ -415,7 +460,16 @@ Row {
                     height: 208
                     color: "black"
                     border.width: 4
-                    border.color: "#333"
+                    border.color: activeFocus ? Universal.foreground : "#333"
+                    // Tab reaches every pair; Space or Enter unpairs it.
+                    activeFocusOnTab: true
+                    Keys.onSpacePressed: stitchPage.removePair(index)
+                    Keys.onReturnPressed: stitchPage.removePair(index)
+                    Keys.onEnterPressed: stitchPage.removePair(index)
+                    Accessible.role: Accessible.Button
+                    Accessible.name: model.names
+                    Accessible.description: qsTr("Press to unpair them (Ctrl+Z pairs them again)")
+                    Accessible.onPressAction: stitchPage.removePair(index)
 
                     Image {
                         anchors.centerIn: parent
@@ -441,7 +495,7 @@ Row {
 
                     ToolTip.visible: pairArea.containsMouse
                     ToolTip.delay: 600
-                    ToolTip.text: "Click to unpair " + model.names + " (Ctrl+Z pairs them again)"
+                    ToolTip.text: qsTr("Click to unpair %1 (Ctrl+Z pairs them again)").arg(model.names)
                 }
             }
         }
@@ -455,7 +509,7 @@ Row {
         // must be, never broken.
         property string lead
         property string path
-        readonly property string text: lead + " in " + path + "."
+        readonly property string text: lead + " " + path + "."
 
         parent: stitchPage
         modal: true
@@ -469,7 +523,7 @@ Row {
                 Layout.fillWidth: true
 
                 Text {
-                    text: overwriteQuestion.lead + " in"
+                    text: overwriteQuestion.lead
                     color: Universal.foreground
                     font.pixelSize: 20
                 }
@@ -496,24 +550,24 @@ Row {
 
             Button {
                 objectName: "replace"
-                text: "Replace"
+                text: qsTr("Replace")
                 onClicked: {
                     overwriteQuestion.close()
                     stitchPage.writeFiles()
                 }
                 ToolTip.visible: hovered
-                ToolTip.text: "Write every file, replacing those already there"
+                ToolTip.text: qsTr("Write every file, replacing those already there")
             }
 
             Button {
                 objectName: "chooseAnother"
-                text: "Choose Another Folder"
+                text: qsTr("Choose Another Folder")
                 onClicked: {
                     overwriteQuestion.close()
                     stitchPage.folderWanted()
                 }
                 ToolTip.visible: hovered
-                ToolTip.text: "Write nothing and pick another folder (Escape closes)"
+                ToolTip.text: qsTr("Write nothing and pick another folder (Escape closes)")
             }
         }
     }
@@ -537,8 +591,9 @@ Row {
                 Layout.fillWidth: true
 
                 Text {
-                    text: "Exporting " + Math.min(cvimage.exporter.done + 1, cvimage.exporter.total)
-                          + " of " + cvimage.exporter.total
+                    text: qsTr("Exporting %1 of %2")
+                          .arg(Math.min(cvimage.exporter.done + 1, cvimage.exporter.total))
+                          .arg(cvimage.exporter.total)
                     color: Universal.foreground
                     font.pixelSize: 20
                     Layout.fillWidth: true
@@ -546,10 +601,10 @@ Row {
 
                 Button {
                     objectName: "cancelExport"
-                    text: "Cancel"
+                    text: qsTr("Cancel")
                     onClicked: cvimage.exporter.cancel()
                     ToolTip.visible: hovered
-                    ToolTip.text: "Stop after the files being written; those stay whole"
+                    ToolTip.text: qsTr("Stop after the files being written; those stay whole")
                 }
             }
 
@@ -584,10 +639,10 @@ Row {
             }
 
             Button {
-                text: "OK"
+                text: qsTr("OK")
                 onClicked: exportFailure.close()
                 ToolTip.visible: hovered
-                ToolTip.text: "Close this message (Escape)"
+                ToolTip.text: qsTr("Close this message (Escape)")
             }
         }
     }
@@ -616,20 +671,20 @@ Row {
 
             Button {
                 objectName: "openFolder"
-                text: "Open Folder"
+                text: qsTr("Open Folder")
                 onClicked: {
                     exportDone.close()
                     Qt.openUrlExternally(stitchPage.exportTarget)
                 }
                 ToolTip.visible: hovered
-                ToolTip.text: "Show the written files"
+                ToolTip.text: qsTr("Show the written files")
             }
 
             Button {
-                text: "OK"
+                text: qsTr("OK")
                 onClicked: exportDone.close()
                 ToolTip.visible: hovered
-                ToolTip.text: "Close this message (Escape)"
+                ToolTip.text: qsTr("Close this message (Escape)")
             }
         }
     }

@@ -48,56 +48,59 @@ ApplicationWindow {
         Button {
             id: back
             objectName: "back"
-            text: "Back"
-            width: 100
+            text: qsTr("Back")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             visible: checkpointBar.currentStep > 0
             enabled: !cvimage.exporter.running
             onClicked: goTo(checkpointBar.currentStep - 1)
             ToolTip.visible: hovered
-            ToolTip.text: "Go back a step; nothing is lost (Alt+Left)"
+            ToolTip.text: qsTr("Go back a step; nothing is lost (Alt+Left)")
         }
 
         Button {
             id: addPhotos
             objectName: "addPhotos"
-            text: "Add Photos…"
-            width: 160
+            text: qsTr("Add Photos…")
+            width: Math.max(160, implicitWidth)
             height: 50
             anchors.left: back.visible ? back.right : parent.left
             anchors.leftMargin: back.visible ? 10 : 0
             enabled: !cvimage.exporter.running
             onClicked: importPage.addPhotos()
             ToolTip.visible: hovered
-            ToolTip.text: "Add photos from a folder (Ctrl+O)"
+            ToolTip.text: qsTr("Add photos from a folder (Ctrl+O)")
         }
 
         Button {
             id: undo
             objectName: "undo"
-            text: "Undo"
-            width: 100
+            text: qsTr("Undo")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             anchors.left: addPhotos.right
             anchors.leftMargin: 10
             enabled: cvimage.history.canUndo && !cvimage.exporter.running
             onClicked: cvimage.history.undo()
             ToolTip.visible: hovered
-            ToolTip.text: "Undo " + cvimage.history.undoText + " (Ctrl+Z)"
+            ToolTip.text: qsTr("Undo %1 (Ctrl+Z)").arg(cvimage.history.undoText)
         }
 
         Button {
             id: redo
             objectName: "redo"
-            text: "Redo"
-            width: 100
+            text: qsTr("Redo")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             anchors.left: undo.right
             anchors.leftMargin: 10
             enabled: cvimage.history.canRedo && !cvimage.exporter.running
             onClicked: cvimage.history.redo()
             ToolTip.visible: hovered
-            ToolTip.text: "Redo " + cvimage.history.redoText + " (Ctrl+Shift+Z)"
+            ToolTip.text: qsTr("Redo %1 (Ctrl+Shift+Z)").arg(cvimage.history.redoText)
         }
 
         Text {
@@ -106,28 +109,30 @@ ApplicationWindow {
             anchors.leftMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             visible: checkpointBar.currentStep == 0 && cvimage.photos.count > 0
-            text: cvimage.photos.count + (cvimage.photos.count === 1 ? " photo" : " photos")
+            text: qsTr("%n photo(s)", "", cvimage.photos.count)
             color: Universal.foreground
             font.pixelSize: 18
         }
 
         Button {
             id: toEdit
-            text: "Next"
-            width: 100
+            text: qsTr("Next")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 0
             enabled: importPage.canContinue
             onClicked: goTo(1)
             ToolTip.visible: hovered
-            ToolTip.text: "Choose the crops (Ctrl+Return)"
+            ToolTip.text: qsTr("Choose the crops (Ctrl+Return)")
         }
 
         Button {
             id: toStitch
-            text: "Next"
-            width: 100
+            text: qsTr("Next")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 1
@@ -135,20 +140,21 @@ ApplicationWindow {
             enabled: !cvimage.importer.running
             onClicked: goTo(2)
             ToolTip.visible: hovered
-            ToolTip.text: "Pair the photos (Ctrl+Return)"
+            ToolTip.text: qsTr("Pair the photos (Ctrl+Return)")
         }
 
         Button {
             id: toExport
-            text: "Export"
-            width: 100
+            text: qsTr("Export")
+            // Wide enough for its text in every language.
+            width: Math.max(100, implicitWidth)
             height: 50
             anchors.right: parent.right
             visible: checkpointBar.currentStep == 2
             enabled: !cvimage.exporter.running
             onClicked: fileDialog.visible = true
             ToolTip.visible: hovered
-            ToolTip.text: "Write every photo and pair into a folder (Ctrl+E)"
+            ToolTip.text: qsTr("Write every photo and pair into a folder (Ctrl+E)")
         }
     }
 
@@ -188,10 +194,9 @@ ApplicationWindow {
         anchors.bottomMargin: 140
         visible: false
         dismissable: true
-        actionText: "Add Anyway"
-        text: (skipped.length === 1 ? "1 photo is" : skipped.length + " photos are")
-              + " in the session already and " + (skipped.length === 1 ? "was" : "were")
-              + " not added again."
+        actionText: qsTr("Add Anyway")
+        text: qsTr("%n photo(s) are in the session already and were not added again.", "",
+                   skipped.length)
         onAction: {
             visible = false
             cvimage.importUrls(skipped, true)
@@ -292,7 +297,7 @@ ApplicationWindow {
 
     FileDialog {
         id: fileDialog
-        title: "Choose the export folder"
+        title: qsTr("Choose the export folder")
         selectFolder: true
         visible: false
         // The chosen folder itself; the URL is turned into a local path where it is used.

@@ -61,7 +61,7 @@ bool PairList::add(int leftPhoto, int rightPhoto)
         return false;
     const Pair pair{leftPhoto, rightPhoto};
     insert(count(), pair);
-    record(QStringLiteral("Pair"), count() - 1, pair, true);
+    record(tr("Pair"), count() - 1, pair, true);
     return true;
 }
 
@@ -71,7 +71,7 @@ void PairList::remove(int row)
         return;
     const Pair pair = m_pairs[size_t(row)];
     take(pair);
-    record(QStringLiteral("Unpair"), row, pair, false);
+    record(tr("Unpair"), row, pair, false);
 }
 
 void PairList::insert(int row, const Pair &pair)
@@ -117,7 +117,7 @@ int PairList::pairInOrder(const QVariantList &photos)
             single.push_back(photo.toInt());
     std::optional<History::Group> group;
     if (m_history)
-        group.emplace(m_history, QStringLiteral("Pair in Order"));
+        group.emplace(m_history, tr("Pair in Order"));
     int made = 0;
     for (size_t i = 0; i + 1 < single.size(); i += 2)
         made += add(single[i], single[i + 1]) ? 1 : 0;

@@ -28,18 +28,18 @@ QString changeText(const QVariantMap &options)
 {
     if (options.contains(QStringLiteral("box")))
         return options.value(QStringLiteral("box")).toString().isEmpty()
-                   ? QStringLiteral("Automatic Box")
-                   : QStringLiteral("Box");
+                   ? PhotoList::tr("Automatic Box")
+                   : PhotoList::tr("Box");
     if (options.contains(QStringLiteral("crop")))
-        return options.value(QStringLiteral("crop")).toBool() ? QStringLiteral("Crop")
-                                                              : QStringLiteral("Reset");
+        return options.value(QStringLiteral("crop")).toBool() ? PhotoList::tr("Crop")
+                                                              : PhotoList::tr("Reset");
     if (options.contains(QStringLiteral("straighten")))
-        return QStringLiteral("Straighten");
+        return PhotoList::tr("Straighten");
     if (options.contains(QStringLiteral("padding")))
-        return QStringLiteral("Padding");
+        return PhotoList::tr("Padding");
     if (options.contains(QStringLiteral("maxWidth")))
-        return QStringLiteral("Width");
-    return QStringLiteral("Size");
+        return PhotoList::tr("Width");
+    return PhotoList::tr("Size");
 }
 } // namespace
 
@@ -252,7 +252,7 @@ void PhotoList::rotate(const QVariantList &rows, int quarters)
         photo.options.quarterTurns = ((photo.options.quarterTurns + quarters) % 4 + 4) % 4;
         emit dataChanged(index(row), index(row), optionRoles);
     }
-    recordChange(QStringLiteral("Rotate"), QString(), before);
+    recordChange(tr("Rotate"), QString(), before);
 }
 
 void PhotoList::recordChange(const QString &text, const QString &mergeKey,
@@ -316,9 +316,9 @@ void PhotoList::remove(const QVariantList &rows)
     // The pairs that leave with the photos are part of the same change.
     std::optional<History::Group> group;
     if (m_history)
-        group.emplace(m_history, QStringLiteral("Remove"));
+        group.emplace(m_history, tr("Remove"));
     takeOut(photos);
-    History::Step step{QStringLiteral("Remove"),
+    History::Step step{tr("Remove"),
                        [this, removed] { restore(removed); },
                        [this, photos] { takeOut(photos); },
                        [this, photos] {

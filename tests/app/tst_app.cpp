@@ -4,6 +4,7 @@
 #include "image/export.h"
 #include "image/imageoptions.h"
 #include "image/pair.h"
+#include "image/translations.h"
 #include "quick/registration.h"
 #include "session/session.h"
 #include "support/testimages.h"
@@ -64,6 +65,8 @@ private:
 
 void TestApp::initTestCase()
 {
+    // English whatever the machine's language: the tests compare texts.
+    installTranslations(QCoreApplication::instance(), QLocale(QLocale::English));
     QCoreApplication::setOrganizationName("Morvick2");
     QDesktopServices::setUrlHandler("file", this, "openUrl");
     // Folders are sorted by the C locale's stand-in, whatever the machine's language.

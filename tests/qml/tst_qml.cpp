@@ -1,4 +1,5 @@
 // Guards the pages in Qt Quick Test; set-up: the application's type, providers and images.
+#include "image/translations.h"
 #include "quick/registration.h"
 #include "support/testimages.h"
 
@@ -19,6 +20,8 @@ public slots:
         // Every run starts as a first one: nothing remembered.
         QCoreApplication::setOrganizationName(QStringLiteral("Morvick2"));
         QSettings().clear();
+        // English whatever the machine's language: the tests compare texts.
+        installTranslations(QCoreApplication::instance(), QLocale(QLocale::English));
         registerWithEngine(engine);
         QVariantList urls;
         for (int i = 0; i < 3; ++i)
