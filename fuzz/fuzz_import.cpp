@@ -3,21 +3,31 @@
 #include "fuzzsupport.h"
 #include "image/colour.h"
 #include "image/decode.h"
-#include "image/export.h"
 #include "image/metadata.h"
 #include "image/photofiles.h"
+#include "image/pngwriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <opencv2/imgcodecs.hpp>
 
 namespace {
 QTemporaryDir *folder = nullptr;
-}
+// An export's picture, and it encoded as JPEG and WebP, that the metadata goes into.
+cv::Mat *picture = nullptr;
+std::vector<uchar> *jpeg = nullptr;
+std::vector<uchar> *webp = nullptr;
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     folder = new QTemporaryDir;
+    picture = new cv::Mat(2, 3, CV_8UC3, cv::Scalar(1, 2, 3));
+    jpeg = new std::vector<uchar>;
+    webp = new std::vector<uchar>;
+    cv::imencode(".jpg", *picture, *jpeg);
+    cv::imencode(".webp", *picture, *webp);
     return 0;
 }
 
@@ -39,17 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qint64 limit = qEnvironmentVariableIntValue("OPENCV_IO_MAX_IMAGE_PIXELS");
     if (limit > 0 && qint64(image.total()) > limit)
         fuzzFailure("an imported image beyond the decoder's pixel limit");
-    // The metadata's way from the file into every kind of export.
+    // The metadata's way from the file into every kind of export, in memory.
     const PhotoMetadata source = readMetadata(readPhotoFile(path));
-    const cv::Mat picture(2, 3, CV_8UC3, cv::Scalar(1, 2, 3));
-    if (toSrgb(picture, source.profile).size() != picture.size())
+    if (toSrgb(*picture, source.profile).size() != picture->size())
         fuzzFailure("a conversion to sRGB that changed the size");
-    for (const ExportFormat::Kind kind :
-         {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Webp}) {
-        ExportFormat format;
-        format.kind = kind;
-        if (!exportImage(picture, folder->path(), QStringLiteral("exported"), format, source))
-            fuzzFailure("an export with the file's metadata not written");
-    }
+    const PhotoMetadata exported =
+        exportedMetadata(source, picture->size(), MetadataChoice(size % 3));
+    if (encodePng(*picture, pngChunks(exported)).empty())
+        fuzzFailure("a PNG with the file's metadata not made");
+    for (const std::vector<uchar> *file : {jpeg, webp})
+        if (withMetadata(*file, exported, picture->size()).empty())
+            fuzzFailure("a file with the file's metadata not made");
     return 0;
 }

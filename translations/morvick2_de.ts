@@ -5,27 +5,27 @@
     <name>CheckpointBar</name>
     <message>
         <source>1. Photos: drop or add them</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Fotos: ablegen oder hinzufügen</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>2. Crops: choose what to crop</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Zuschnitte: wählen, was zugeschnitten wird</translation>
     </message>
     <message>
         <source>Crops</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschnitte</translation>
     </message>
     <message>
         <source>3. Pairs: pair and export</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Paare: Paare bilden und exportieren</translation>
     </message>
     <message>
         <source>Pairs and Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare und Export</translation>
     </message>
 </context>
 <context>
@@ -34,190 +34,195 @@
         <source>morvick2-cli: %1
 Try &apos;morvick2-cli --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>morvick2-cli: %1
+»morvick2-cli --help« zeigt die Hilfe.
+</translation>
     </message>
     <message>
         <source>Crops photos to the object they show, joins pairs side by side and writes every single photo and every pair into a folder.
 Reads JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP and camera RAW files (CR2, CR3, NEF, ARW, DNG, RAF, ORF, RW2, PEF and others).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidet Fotos auf das Objekt zu, das sie zeigen, fügt Paare nebeneinander zusammen und schreibt jedes einzelne Foto und jedes Paar in einen Ordner.
+Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (CR2, CR3, NEF, ARW, DNG, RAF, ORF, RW2, PEF und weitere).</translation>
     </message>
     <message>
         <source>Folder to write into; made (with parents) when missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner, in den geschrieben wird; fehlt er, wird er (samt übergeordneten Ordnern) angelegt.</translation>
     </message>
     <message>
         <source>Crop every photo to its object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Foto auf sein Objekt zuschneiden.</translation>
     </message>
     <message>
         <source>Margin around the object in pixels (default 50), or N% of the object&apos;s longer side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand um das Objekt in Pixeln (Standard 50) oder N % der längeren Seite des Objekts.</translation>
     </message>
     <message>
         <source>Width of a cropped photo in pixels (default 400), or original: the cut-out&apos;s own size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite eines zugeschnittenen Fotos in Pixeln (Standard 400) oder original: die eigene Größe des Ausschnitts.</translation>
     </message>
     <message>
         <source>Never scale a cut-out up to the width, only down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ausschnitt nie auf die Breite vergrößern, nur verkleinern.</translation>
     </message>
     <message>
         <source>Join inputs A and B side by side (0-based positions in the FILE list, a folder counting as its photos, or their files or file names; A on the left); repeatable; a photo in a pair is not written alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben A und B nebeneinander zusammenfügen (Positionen in der FILE-Liste ab 0, ein Ordner zählt als seine Fotos, oder ihre Dateien oder Dateinamen; A links); wiederholbar; ein Foto in einem Paar wird nicht einzeln geschrieben.</translation>
     </message>
     <message>
         <source>stretch (default): the right photo at the left&apos;s height, its width kept; proportional: scaled to the left&apos;s height; canvas: both at the lower height on a background.</source>
-        <translation type="unfinished"></translation>
+        <translation>stretch (Standard): das rechte Foto auf der Höhe des linken, seine Breite bleibt; proportional: auf die Höhe des linken skaliert; canvas: beide auf der kleineren Höhe auf einem Hintergrund.</translation>
     </message>
     <message>
         <source>Pixels around and between a canvas&apos;s photos (default 20).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel um die Fotos einer Leinwand und zwischen ihnen (Standard 20).</translation>
     </message>
     <message>
         <source>A canvas&apos;s colour: a name or #rrggbb (default white).</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe einer Leinwand: ein Name oder #rrggbb (Standard white).</translation>
     </message>
     <message>
         <source>index (default): &quot;3.png&quot;, pairs &quot;0_3.png&quot;; original: the input&apos;s file name without extension, pairs &quot;left+right&quot;, a name already used in this run gets &quot;-2&quot;, &quot;-3&quot;, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>index (Standard): „3.png“, Paare „0_3.png“; original: der Dateiname der Eingabe ohne Endung, Paare „links+rechts“, ein in diesem Lauf schon vergebener Name erhält „-2“, „-3“, …</translation>
     </message>
     <message>
         <source>png, jpg or webp (default png).</source>
-        <translation type="unfinished"></translation>
+        <translation>png, jpg oder webp (Standard png).</translation>
     </message>
     <message>
         <source>1..100 for jpg and webp (default 90).</source>
-        <translation type="unfinished"></translation>
+        <translation>1..100 für jpg und webp (Standard 90).</translation>
     </message>
     <message>
         <source>keep (default): the photo&apos;s colour profile goes with it, pixels untouched; srgb: converted to sRGB, for the web.</source>
-        <translation type="unfinished"></translation>
+        <translation>keep (Standard): das Farbprofil des Fotos geht mit, die Pixel bleiben unberührt; srgb: nach sRGB umgerechnet, für das Web.</translation>
     </message>
     <message>
         <source>keep (default): the photo&apos;s EXIF, IPTC and XMP go with it; no-location: all but GPS; strip: none.</source>
-        <translation type="unfinished"></translation>
+        <translation>keep (Standard): EXIF, IPTC und XMP des Fotos gehen mit; no-location: alles außer GPS; strip: nichts davon.</translation>
     </message>
     <message>
         <source>Worker threads (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeits-Threads (Standard: die Zahl der Kerne).</translation>
     </message>
     <message>
         <source>Memory the workers&apos; images may take together, in MiB (default 512); workers wait for room, a photo that needs more runs alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher, den die Bilder der Threads zusammen belegen dürfen, in MiB (Standard 512); Threads warten auf Platz, ein Foto, das mehr braucht, läuft allein.</translation>
     </message>
     <message>
         <source>Replace files that already exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Dateien ersetzen.</translation>
     </message>
     <message>
         <source>No progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fortschrittsanzeige.</translation>
     </message>
     <message>
         <source>Photos to process, or folders of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu bearbeitende Fotos oder Ordner mit Fotos.</translation>
     </message>
     <message>
         <source>no output folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ausgabeordner (-o DIR)</translation>
     </message>
     <message>
         <source>no input files (or only empty folders)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Eingabedateien (oder nur leere Ordner)</translation>
     </message>
     <message>
         <source>--padding takes a whole number of pixels or a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>--padding erwartet eine ganze Zahl von Pixeln oder einen Prozentwert</translation>
     </message>
     <message>
         <source>--width takes a positive whole number of pixels or original</source>
-        <translation type="unfinished"></translation>
+        <translation>--width erwartet eine positive ganze Zahl von Pixeln oder original</translation>
     </message>
     <message>
         <source>--jobs takes a positive whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs erwartet eine positive ganze Zahl</translation>
     </message>
     <message>
         <source>--budget takes a positive whole number of MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>--budget erwartet eine positive ganze Zahl von MiB</translation>
     </message>
     <message>
         <source>--quality takes a whole number from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality erwartet eine ganze Zahl von 1 bis 100</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (png, jpg, webp)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format „%1“ (png, jpg, webp)</translation>
     </message>
     <message>
         <source>--colour takes keep or srgb</source>
-        <translation type="unfinished"></translation>
+        <translation>--colour erwartet keep oder srgb</translation>
     </message>
     <message>
         <source>--metadata takes keep, strip or no-location</source>
-        <translation type="unfinished"></translation>
+        <translation>--metadata erwartet keep, strip oder no-location</translation>
     </message>
     <message>
         <source>--pair-layout takes stretch, proportional or canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>--pair-layout erwartet stretch, proportional oder canvas</translation>
     </message>
     <message>
         <source>--gap takes a whole number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--gap erwartet eine ganze Zahl von Pixeln</translation>
     </message>
     <message>
         <source>--background takes a colour name or #rrggbb</source>
-        <translation type="unfinished"></translation>
+        <translation>--background erwartet einen Farbnamen oder #rrggbb</translation>
     </message>
     <message>
         <source>--names takes index or original</source>
-        <translation type="unfinished"></translation>
+        <translation>--names erwartet index oder original</translation>
     </message>
     <message>
         <source>--pair %1: not two positions or files of the %2 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>--pair %1: nicht zwei Positionen oder Dateien der %2 Eingaben</translation>
     </message>
     <message>
         <source>--pair %1: a photo cannot pair with itself</source>
-        <translation type="unfinished"></translation>
+        <translation>--pair %1: ein Foto kann kein Paar mit sich selbst bilden</translation>
     </message>
     <message>
         <source>--pair %1: a photo can be in one pair only</source>
-        <translation type="unfinished"></translation>
+        <translation>--pair %1: ein Foto kann nur in einem Paar sein</translation>
     </message>
     <message numerus="yes">
         <source>%1/%n photo(s), %2 s left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1/%n Foto, noch %2 s</numerusform>
+            <numerusform>%1/%n Fotos, noch %2 s</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message numerus="yes">
         <source>nothing written: %n file(s) are already in %1 (--force replaces them):
   %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nichts geschrieben: %n Datei ist schon in %1 (--force ersetzt sie):
+  %2</numerusform>
+            <numerusform>nichts geschrieben: %n Dateien sind schon in %1 (--force ersetzt sie):
+  %2</numerusform>
         </translation>
     </message>
 </context>
@@ -225,260 +230,260 @@ Reads JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP and camera RAW files (CR2, CR
     <name>CropEditor</name>
     <message>
         <source>Drag the box&apos;s edges, corners or the whole box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie die Kanten oder Ecken des Rahmens oder den ganzen Rahmen.</translation>
     </message>
     <message>
         <source>Rotate the photo a quarter turn to the left (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Foto eine Vierteldrehung nach links drehen (Strg+L)</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
         <source>Rotate the photo a quarter turn to the right (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Foto eine Vierteldrehung nach rechts drehen (Strg+R)</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
         <source>Straighten: %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Begradigen: %1°</translation>
     </message>
     <message>
         <source>Turn the photo by a small angle, clockwise to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Foto um einen kleinen Winkel drehen, nach rechts im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Back to the box edge detection found</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Rahmen, den die Kantenerkennung gefunden hat</translation>
     </message>
     <message>
         <source>Apply to Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Auswahl anwenden</translation>
     </message>
     <message>
         <source>The same box for every selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Rahmen für jedes ausgewählte Foto</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Close the large view (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die große Ansicht schließen (Esc)</translation>
     </message>
     <message>
         <source>Straighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Begradigen</translation>
     </message>
 </context>
 <context>
     <name>Decode</name>
     <message>
         <source>over %1 megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1 Megapixel</translation>
     </message>
     <message>
         <source>The file ends early: its lower part is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet zu früh: ihr unterer Teil fehlt.</translation>
     </message>
 </context>
 <context>
     <name>Detection</name>
     <message>
         <source>No object was found: check this crop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Objekt gefunden: Prüfen Sie diesen Zuschnitt.</translation>
     </message>
     <message>
         <source>The object fills nearly the whole photo: check this crop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt füllt fast das ganze Foto: Prüfen Sie diesen Zuschnitt.</translation>
     </message>
     <message>
         <source>The object is tiny: check this crop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt ist winzig: Prüfen Sie diesen Zuschnitt.</translation>
     </message>
     <message>
         <source>The object touches the photo&apos;s edge: it may be cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt berührt den Rand des Fotos: Es ist vielleicht abgeschnitten.</translation>
     </message>
 </context>
 <context>
     <name>EditPage</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Padding: mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand: gemischt</translation>
     </message>
     <message>
         <source>Padding: %1 % of the Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand: %1 % des Objekts</translation>
     </message>
     <message>
         <source>Padding: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand: %1 Pixel</translation>
     </message>
     <message>
         <source>Padding in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand in Prozent</translation>
     </message>
     <message>
         <source>The margin as a share of the object&apos;s longer side</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rand als Anteil der längeren Seite des Objekts</translation>
     </message>
     <message>
         <source>Maximum Width: mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Breite: gemischt</translation>
     </message>
     <message>
         <source>Maximum Width: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Breite: %1 Pixel</translation>
     </message>
     <message>
         <source>Original size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Keep the cut-out at its own size, whatever the width</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ausschnitt in seiner eigenen Größe lassen, gleich welche Breite</translation>
     </message>
     <message>
         <source>Never enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie vergrößern</translation>
     </message>
     <message>
         <source>Scale a small object down to the width, never up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kleines Objekt auf die Breite verkleinern, nie vergrößern</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Crop the selected photos to their object (double-click a photo to fix its box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Fotos auf ihr Objekt zuschneiden (Doppelklick auf ein Foto, um seinen Rahmen festzulegen)</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Keep the selected photos whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Fotos ganz lassen</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
         <source>Turn the selected photos a quarter to the left (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Fotos eine Vierteldrehung nach links drehen (Strg+L)</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
         <source>Turn the selected photos a quarter to the right (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Fotos eine Vierteldrehung nach rechts drehen (Strg+R)</translation>
     </message>
     <message>
         <source>Set as Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Standard festlegen</translation>
     </message>
     <message>
         <source>New photos, in this session and the next, start with these padding and sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Fotos, in dieser Sitzung und der nächsten, beginnen mit diesem Rand und diesen Größen</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Select every photo (Ctrl+A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Foto auswählen (Strg+A)</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl aufheben</translation>
     </message>
     <message>
         <source>Select no photo (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Foto auswählen (Esc)</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Take the selected photos out of the session (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Fotos aus der Sitzung nehmen (Entf)</translation>
     </message>
     <message>
         <source>Click photos to select them</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie Fotos an, um sie auszuwählen</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <source>Maximum Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Breite</translation>
     </message>
 </context>
 <context>
     <name>ImageItem</name>
     <message>
         <source>Cropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeschnitten</translation>
     </message>
     <message>
         <source>Whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganz</translation>
     </message>
 </context>
 <context>
     <name>ImportPage</name>
     <message>
         <source>Drag Your Images Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Ihre Bilder hierher</translation>
     </message>
     <message>
         <source>Importing %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiere %1 von %2</translation>
     </message>
     <message>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden: %1</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -486,393 +491,393 @@ Reads JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP and camera RAW files (CR2, CR
     <name>Notice</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close this message</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung schließen</translation>
     </message>
 </context>
 <context>
     <name>PairList</name>
     <message>
         <source>Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar bilden</translation>
     </message>
     <message>
         <source>Unpair</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar auflösen</translation>
     </message>
     <message>
         <source>Pair in Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reihe nach paaren</translation>
     </message>
 </context>
 <context>
     <name>PhotoList</name>
     <message>
         <source>Automatic Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Rahmen</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Straighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Begradigen</translation>
     </message>
     <message>
         <source>Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>StitchPage</name>
     <message numerus="yes">
         <source>%n file(s) already exist in</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei gibt es schon in</numerusform>
+            <numerusform>%n Dateien gibt es schon in</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Export cancelled: %1 of %n file(s) written into %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Export abgebrochen: %1 von %n Datei in %2 geschrieben.</numerusform>
+            <numerusform>Export abgebrochen: %1 von %n Dateien in %2 geschrieben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n file(s) could not be written into %2. Press Export to choose another folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Datei konnte nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
+            <numerusform>%1 von %n Dateien konnten nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) written into %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei in %1 geschrieben.</numerusform>
+            <numerusform>%n Dateien in %1 geschrieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>Pair %1, left</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1, links</translation>
     </message>
     <message>
         <source>Pair %1, right</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1, rechts</translation>
     </message>
     <message>
         <source>%1: paired; click its pair to unpair it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gepaart; klicken Sie sein Paar an, um es aufzulösen</translation>
     </message>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummern</translation>
     </message>
     <message>
         <source>Original names</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalnamen</translation>
     </message>
     <message>
         <source>Name the files by number (3.png, 0_3.png) or after the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien nach Nummern (3.png, 0_3.png) oder nach den Originalen benennen</translation>
     </message>
     <message>
         <source>PNG keeps every pixel; JPEG and WebP make smaller files</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG bewahrt jedes Pixel; JPEG und WebP ergeben kleinere Dateien</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>Quality of JPEG and WebP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität von JPEG- und WebP-Dateien</translation>
     </message>
     <message>
         <source>Stretch to the left&apos;s height</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Höhe des linken strecken</translation>
     </message>
     <message>
         <source>Same height, proportions kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Höhe, Proportionen bleiben</translation>
     </message>
     <message>
         <source>Fit on a canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf eine Leinwand setzen</translation>
     </message>
     <message>
         <source>How the two photos of a pair share one picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die beiden Fotos eines Paars sich ein Bild teilen</translation>
     </message>
     <message>
         <source>Pixels around and between the photos on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel um die Fotos auf der Leinwand und zwischen ihnen</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>The canvas&apos;s colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Leinwand</translation>
     </message>
     <message>
         <source>Colours: keep the photo&apos;s profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben: Profil des Fotos behalten</translation>
     </message>
     <message>
         <source>Colours: convert to sRGB</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben: nach sRGB umrechnen</translation>
     </message>
     <message>
         <source>Keep each photo&apos;s colour profile, or convert to sRGB for the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Farbprofil jedes Fotos behalten oder für das Web nach sRGB umrechnen</translation>
     </message>
     <message>
         <source>Metadata: keep all</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten: alle behalten</translation>
     </message>
     <message>
         <source>Metadata: remove the location</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten: Ort entfernen</translation>
     </message>
     <message>
         <source>Metadata: remove all</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten: alle entfernen</translation>
     </message>
     <message>
         <source>What of the camera&apos;s EXIF, IPTC and XMP the files keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Dateien von EXIF, IPTC und XMP der Kamera behalten</translation>
     </message>
     <message>
         <source>Keep the session open after export</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung nach dem Export offen lassen</translation>
     </message>
     <message>
         <source>Stay here after the files are written, to export again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben der Dateien hier bleiben, um erneut zu exportieren</translation>
     </message>
     <message>
         <source>Pair in Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reihe nach paaren</translation>
     </message>
     <message>
         <source>Pair the unpaired photos one after another: 1 with 2, 3 with 4, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ungepaarten Fotos nacheinander paaren: 1 mit 2, 3 mit 4, …</translation>
     </message>
     <message>
         <source>Click two photos to pair them. Click a pair to unpair it; Undo brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie zwei Fotos an, um sie zu paaren. Ein Klick auf ein Paar löst es auf; Rückgängig holt es zurück.</translation>
     </message>
     <message>
         <source>Click to unpair %1 (Ctrl+Z pairs them again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um %1 aufzulösen (Strg+Z paart sie wieder)</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Write every file, replacing those already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Datei schreiben und die vorhandenen ersetzen</translation>
     </message>
     <message>
         <source>Choose Another Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen Ordner wählen</translation>
     </message>
     <message>
         <source>Write nothing and pick another folder (Escape closes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts schreiben und einen anderen Ordner wählen (Esc schließt)</translation>
     </message>
     <message>
         <source>Exporting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiere %1 von %2</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stop after the files being written; those stay whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach den Dateien aufhören, die gerade geschrieben werden; diese bleiben vollständig</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close this message (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung schließen (Esc)</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Show the written files</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschriebenen Dateien zeigen</translation>
     </message>
     <message>
         <source>Photos to pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu paarende Fotos</translation>
     </message>
     <message>
         <source>Chosen: choose another to pair them</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt: Wählen Sie ein weiteres, um sie zu paaren</translation>
     </message>
     <message>
         <source>Not paired</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gepaart</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen</translation>
     </message>
     <message>
         <source>File format</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiformat</translation>
     </message>
     <message>
         <source>Pair layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Anordnung der Paare</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Canvas colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Leinwand</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten</translation>
     </message>
     <message>
         <source>Press to unpair them (Ctrl+Z pairs them again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken, um sie aufzulösen (Strg+Z paart sie wieder)</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Morvick2</source>
-        <translation type="unfinished"></translation>
+        <translation>Morvick2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Go back a step; nothing is lost (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schritt zurück; nichts geht verloren (Alt+Links)</translation>
     </message>
     <message>
         <source>Add Photos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen…</translation>
     </message>
     <message>
         <source>Add photos from a folder (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos aus einem Ordner hinzufügen (Strg+O)</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo %1 (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rückgängig machen (Strg+Z)</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Redo %1 (Ctrl+Shift+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederholen (Strg+Umschalt+Z)</translation>
     </message>
     <message numerus="yes">
         <source>%n photo(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
         </translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Choose the crops (Ctrl+Return)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zuschnitte wählen (Strg+Eingabe)</translation>
     </message>
     <message>
         <source>Pair the photos (Ctrl+Return)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotos paaren (Strg+Eingabe)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Write every photo and pair into a folder (Ctrl+E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Foto und jedes Paar in einen Ordner schreiben (Strg+E)</translation>
     </message>
     <message>
         <source>Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source>%n photo(s) are in the session already and were not added again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto ist schon in der Sitzung und wurde nicht noch einmal hinzugefügt.</numerusform>
+            <numerusform>%n Fotos sind schon in der Sitzung und wurden nicht noch einmal hinzugefügt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose the export folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Exportordner wählen</translation>
     </message>
 </context>
 </TS>
