@@ -107,5 +107,47 @@ Item {
             press("deselectAll")
             cvimage.photos.defaults = { maxWidth: 400, paddingPercent: false }
         }
+
+        // Tab until the item has the keyboard; false when a round of the window does not reach it.
+        function tabTo(item) {
+            for (var i = 0; i < 40 && !item.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            return item.activeFocus
+        }
+
+        // Without the mouse: a photo chosen with the arrows and selected with Space, cropped,
+        // opened in the crop view with Enter, and removed.
+        function test_keyboardOnly() {
+            var grid = findChild(editPage, "grid")
+            var repeater = findChild(editPage, "repeater")
+            var count = repeater.count
+            verify(count >= 2)
+            editPage.forceActiveFocus()
+            verify(tabTo(grid))
+            keyClick(Qt.Key_End)
+            keyClick(Qt.Key_Left)
+            compare(grid.current, count - 2)
+            verify(tile(count - 2).current) // its focus ring shows
+            verify(!tile(count - 1).current)
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Space)
+            verify(tile(count - 1).selected)
+            compare(editPage.selected, [count - 1])
+            verify(tabTo(findChild(editPage, "crop")))
+            keyClick(Qt.Key_Space)
+            compare(tile(count - 1).crop, true)
+            compare(tile(count - 2).crop, false)
+            verify(tabTo(grid))
+            compare(grid.current, count - 1) // the grid remembers its tile
+            keyClick(Qt.Key_Return)
+            tryVerify(function () { return editPage.editorOpen })
+            keyClick(Qt.Key_Escape)
+            tryVerify(function () { return !editPage.editorOpen })
+            verify(tabTo(findChild(editPage, "remove")))
+            keyClick(Qt.Key_Space)
+            tryCompare(repeater, "count", count - 1)
+            compare(editPage.selected, [])
+            cvimage.addImage(testImageUrls[2]) // as many photos as the other tests expect
+        }
     }
 }
