@@ -54,7 +54,8 @@ void TestProviders::previewShowsTheExport_data()
 }
 
 // A preview cut from the reduced copy shows what the export holds, within scaling noise, and
-// answers the same whether asked synchronously or not.
+// answers the same whether asked synchronously or not; asked for a box twice as large, as a
+// high-density screen asks, the asynchronous answer fills it.
 void TestProviders::previewShowsTheExport()
 {
     QFETCH(QString, options);
@@ -83,6 +84,16 @@ void TestProviders::previewShowsTheExport()
              QSize(exported.cols, exported.rows).scaled(200, 200, Qt::KeepAspectRatio));
 
     QVERIFY2(showsWithinNoise(shown, exported), "the preview differs from the exported picture");
+
+    // A screen of twice the density asks for twice the box, and is served it, still the export.
+    QScopedPointer<QQuickImageResponse> sharp(m_cv.requestImageResponse(id, QSize(400, 400)));
+    QSignalSpy sharpFinished(sharp.data(), &QQuickImageResponse::finished);
+    QVERIFY(sharpFinished.wait());
+    QScopedPointer<QQuickTextureFactory> sharpTexture(sharp->textureFactory());
+    const QImage twice = sharpTexture->image().convertToFormat(QImage::Format_RGB888);
+    QCOMPARE(twice.size(),
+             QSize(exported.cols, exported.rows).scaled(400, 400, Qt::KeepAspectRatio));
+    QVERIFY2(showsWithinNoise(twice, exported), "the sharp preview differs from the export");
 }
 
 void TestProviders::pairPreviewShowsTheExport_data()
