@@ -445,6 +445,8 @@ Row {
 
             Text {
                 objectName: "hint"
+                width: parent.width
+                wrapMode: Text.Wrap
                 text: qsTr("Click two photos to pair them. Click a pair to unpair it; Undo brings it back.")
                 color: "#777"
                 font.pixelSize: 18

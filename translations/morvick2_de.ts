@@ -238,7 +238,7 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation>Nach links drehen</translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <source>Rotate the photo a quarter turn to the right (Ctrl+R)</source>
@@ -246,7 +246,7 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation>Nach rechts drehen</translation>
+        <translation>Rechts drehen</translation>
     </message>
     <message>
         <source>Straighten: %1°</source>
@@ -383,7 +383,7 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation>Nach links drehen</translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <source>Turn the selected photos a quarter to the left (Ctrl+L)</source>
@@ -391,7 +391,7 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation>Nach rechts drehen</translation>
+        <translation>Rechts drehen</translation>
     </message>
     <message>
         <source>Turn the selected photos a quarter to the right (Ctrl+R)</source>
