@@ -6,6 +6,7 @@
 #include "image/exportnames.h"
 #include "image/framing.h"
 #include "image/pair.h"
+#include "image/raw.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,14 +100,18 @@ private:
 };
 
 // What an output's work holds at its height: each photo decoded, detection's buffers (twice the
-// photo) or the joined picture and its encoding. A header that tells no size is guessed from
+// photo) or the joined picture and its encoding; a RAW file's decode holds LibRaw's sensor data
+// and working image (10 bytes a pixel) beside it. A header that tells no size is guessed from
 // the file, photos shrinking about tenfold.
 qint64 workingBytes(const std::vector<QByteArray> &files)
 {
     qint64 bytes = 0;
     for (const QByteArray &file : files) {
-        const qint64 pixels = declaredPixels(file);
-        bytes += 3 * (pixels > 0 ? 3 * pixels : 10 * qint64(file.size()));
+        // A header beyond the limit is refused before any pixel is decoded; the bound keeps the
+        // sum from overflowing.
+        const qint64 raw = std::min(rawDeclaredPixels(file), maxPhotoPixels);
+        const qint64 pixels = raw > 0 ? raw : std::min(declaredPixels(file), maxPhotoPixels);
+        bytes += 3 * (pixels > 0 ? 3 * pixels : 10 * qint64(file.size())) + 10 * raw;
     }
     return bytes;
 }

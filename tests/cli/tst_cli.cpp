@@ -57,6 +57,10 @@ void TestCli::initTestCase()
     m_inputs["CUT"] = writeFile(m_folder.filePath("cut.jpg"), jpeg.left(jpeg.size() / 2));
     const cv::Mat scene = objectImage({160, 120}, {40, 30, 60, 50}, {20, 40, 60}, {230, 200, 30});
     m_inputs["RAW"] = writeFile(m_folder.filePath("IMG_0001.DNG"), dngFile(scene));
+    // A HEIC whose spatial-extent box says 100000 × 100000.
+    QByteArray bomb = heic(plainImage(64, 48, {1, 2, 3}));
+    bomb.replace(bomb.indexOf("ispe") + 8, 8, QByteArray::fromHex("000186a0000186a0"));
+    m_inputs["BOMB"] = writeFile(m_folder.filePath("bomb.heic"), bomb);
     // Adobe RGB, with a camera's EXIF.
     const PhotoMetadata camera{
         rgbProfile(RgbSpace::AdobeRgb), readMetadata(dngFile(scene)).exif, {}, {}};
@@ -176,6 +180,9 @@ void TestCli::runs_data()
         << QStringList{"--colour", "cmyk", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("metadata of no kind")
         << QStringList{"--metadata", "some", "-o", "OUT", "A"} << 2 << QStringList();
+    // Refused from its header; its size does not upset the memory budget.
+    QTest::newRow("header bomb") << QStringList{"-q", "-o", "OUT", "BOMB", "A"} << 1
+                                 << QStringList{"1.png"};
     QTest::newRow("camera raw") << QStringList{"-q", "-c", "-o", "OUT", "RAW"} << 0
                                 << QStringList{"0.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
