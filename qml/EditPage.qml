@@ -1,5 +1,6 @@
 import QtQuick 2.2
 import QtQuick.Layouts 1.3
+import QtQuick.Window 2.2
 import QtQuick.Controls 2.4
 import QtQuick.Controls.Universal 2.2
 import Qt.labs.settings 1.0
@@ -133,213 +134,242 @@ RowLayout {
         Layout.maximumWidth: 300
         Layout.fillHeight: true
 
-        Column {
-            width: parent.width
+        // On a low window the settings scroll, and follow the keyboard's focus.
+        Flickable {
+            id: settingsView
+            anchors.fill: parent
+            contentHeight: settingsColumn.height
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
 
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: qsTr("Settings")
-                color: Universal.foreground
-                font.pixelSize: 32
+            Connections {
+                target: editPage.Window.window
+                function onActiveFocusItemChanged() {
+                    var item = editPage.Window.activeFocusItem
+                    for (var ancestor = item; ancestor; ancestor = ancestor.parent) {
+                        if (ancestor === settingsColumn) {
+                            var top = item.mapToItem(settingsColumn, 0, 0).y
+                            var bottom = top + item.height
+                            if (top < settingsView.contentY)
+                                settingsView.contentY = top
+                            else if (bottom > settingsView.contentY + settingsView.height)
+                                settingsView.contentY = bottom - settingsView.height
+                            return
+                        }
+                    }
+                }
             }
 
-            Text {
-                objectName: "paddingLabel"
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: editPage.shown.padding === undefined
-                      ? qsTr("Padding: mixed")
-                      : paddingPercent.checked
-                        ? qsTr("Padding: %1 % of the Object").arg(Math.round(padding.value))
-                        : qsTr("Padding: %1 Pixels").arg(Math.round(padding.value))
-                color: Universal.foreground
-                font.pixelSize: 20
-            }
+            Column {
+                id: settingsColumn
+                width: settingsView.width
 
-            Slider {
-                id: padding
-                objectName: "padding"
-                Accessible.name: qsTr("Padding")
-                width: parent.width
-                from: 0
-                to: paddingPercent.checked ? 100 : 500
-                value: 50
-                enabled: editPage.selected.length > 0
-                stepSize: paddingPercent.checked ? 1 : 10
-                snapMode: Slider.SnapAlways
-                onValueChanged: editPage.setSelected({ padding: Math.round(padding.value) })
-            }
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: qsTr("Settings")
+                    color: Universal.foreground
+                    font.pixelSize: 32
+                }
 
-            CheckBox {
-                id: paddingPercent
-                objectName: "paddingPercent"
-                // Mixed when the selection differs; a click sets it for all of them.
-                tristate: checkState === Qt.PartiallyChecked
-                nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
-                text: qsTr("Padding in percent")
-                enabled: editPage.selected.length > 0
-                onClicked: editPage.setSelected({ paddingPercent: checked,
-                                                  padding: Math.round(padding.value) })
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("The margin as a share of the object's longer side")
-            }
+                Text {
+                    objectName: "paddingLabel"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: editPage.shown.padding === undefined
+                          ? qsTr("Padding: mixed")
+                          : paddingPercent.checked
+                            ? qsTr("Padding: %1 % of the Object").arg(Math.round(padding.value))
+                            : qsTr("Padding: %1 Pixels").arg(Math.round(padding.value))
+                    color: Universal.foreground
+                    font.pixelSize: 20
+                }
 
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: editPage.shown.maxWidth === undefined
-                      ? qsTr("Maximum Width: mixed")
-                      : qsTr("Maximum Width: %1 Pixels").arg(Math.round(maximumwidth.value))
-                color: Universal.foreground
-                font.pixelSize: 20
-            }
-
-            ColumnLayout {
-                width: parent.width
-                spacing: 2
-
-                SpinBox {
-                    id: maximumwidth
-                    objectName: "maximumwidth"
-                    Accessible.name: qsTr("Maximum Width")
-                    value: 400
-                    from: 1
-                    to: 20000
-                    editable: true
-                    enabled: editPage.selected.length > 0 && !originalSize.checked
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
-                    // A width typed in and confirmed with Enter gives the keys back to the
-                    // photos: Delete then removes them instead of editing the number.
-                    Keys.onReturnPressed: editPage.forceActiveFocus()
-                    Keys.onEnterPressed: editPage.forceActiveFocus()
+                Slider {
+                    id: padding
+                    objectName: "padding"
+                    Accessible.name: qsTr("Padding")
+                    width: parent.width
+                    from: 0
+                    to: paddingPercent.checked ? 100 : 500
+                    value: 50
+                    enabled: editPage.selected.length > 0
+                    stepSize: paddingPercent.checked ? 1 : 10
+                    snapMode: Slider.SnapAlways
+                    onValueChanged: editPage.setSelected({ padding: Math.round(padding.value) })
                 }
 
                 CheckBox {
-                    id: originalSize
-                    objectName: "originalSize"
-                    text: qsTr("Original size")
+                    id: paddingPercent
+                    objectName: "paddingPercent"
+                    // Mixed when the selection differs; a click sets it for all of them.
+                    tristate: checkState === Qt.PartiallyChecked
+                    nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
+                    text: qsTr("Padding in percent")
                     enabled: editPage.selected.length > 0
-                    Layout.leftMargin: 10
-                    onClicked: editPage.setSelected({ originalSize: checked })
+                    onClicked: editPage.setSelected({ paddingPercent: checked,
+                                                      padding: Math.round(padding.value) })
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Keep the cut-out at its own size, whatever the width")
+                    ToolTip.text: qsTr("The margin as a share of the object's longer side")
                 }
 
-                CheckBox {
-                    id: noEnlarge
-                    objectName: "noEnlarge"
-                    text: qsTr("Never enlarge")
-                    enabled: editPage.selected.length > 0 && !originalSize.checked
-                    Layout.leftMargin: 10
-                    onClicked: editPage.setSelected({ noEnlarge: checked })
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Scale a small object down to the width, never up")
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: editPage.shown.maxWidth === undefined
+                          ? qsTr("Maximum Width: mixed")
+                          : qsTr("Maximum Width: %1 Pixels").arg(Math.round(maximumwidth.value))
+                    color: Universal.foreground
+                    font.pixelSize: 20
                 }
 
-                Button {
-                    objectName: "crop"
-                    text: qsTr("Crop")
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    // Each photo keeps its own padding and sizes, as the controls show them.
-                    onClicked: editPage.setSelected({ crop: true })
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Crop the selected photos to their object (double-click a photo to fix its box)")
-                }
+                ColumnLayout {
+                    width: parent.width
+                    spacing: 2
 
-                Button {
-                    objectName: "reset"
-                    text: qsTr("Reset")
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.setSelected({ crop: false, padding: 0 })
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Keep the selected photos whole")
-                }
-
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    spacing: 10
-
-                    Button {
-                        objectName: "rotateLeft"
-                        text: qsTr("Rotate Left")
-                        enabled: editPage.selected.length > 0
+                    SpinBox {
+                        id: maximumwidth
+                        objectName: "maximumwidth"
+                        Accessible.name: qsTr("Maximum Width")
+                        value: 400
+                        from: 1
+                        to: 20000
+                        editable: true
+                        enabled: editPage.selected.length > 0 && !originalSize.checked
                         Layout.fillWidth: true
-                        onClicked: editPage.rotateSelected(-1)
+                        Layout.margins: 10
+                        onValueModified: editPage.setSelected({ maxWidth: maximumwidth.value })
+                        // A width typed in and confirmed with Enter gives the keys back to the
+                        // photos: Delete then removes them instead of editing the number.
+                        Keys.onReturnPressed: editPage.forceActiveFocus()
+                        Keys.onEnterPressed: editPage.forceActiveFocus()
+                    }
+
+                    CheckBox {
+                        id: originalSize
+                        objectName: "originalSize"
+                        text: qsTr("Original size")
+                        enabled: editPage.selected.length > 0
+                        Layout.leftMargin: 10
+                        onClicked: editPage.setSelected({ originalSize: checked })
                         ToolTip.visible: hovered
-                        ToolTip.text: qsTr("Turn the selected photos a quarter to the left (Ctrl+L)")
+                        ToolTip.text: qsTr("Keep the cut-out at its own size, whatever the width")
+                    }
+
+                    CheckBox {
+                        id: noEnlarge
+                        objectName: "noEnlarge"
+                        text: qsTr("Never enlarge")
+                        enabled: editPage.selected.length > 0 && !originalSize.checked
+                        Layout.leftMargin: 10
+                        onClicked: editPage.setSelected({ noEnlarge: checked })
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Scale a small object down to the width, never up")
                     }
 
                     Button {
-                        objectName: "rotateRight"
-                        text: qsTr("Rotate Right")
+                        objectName: "crop"
+                        text: qsTr("Crop")
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        // Each photo keeps its own padding and sizes, as the controls show them.
+                        onClicked: editPage.setSelected({ crop: true })
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Crop the selected photos to their object (double-click a photo to fix its box)")
+                    }
+
+                    Button {
+                        objectName: "reset"
+                        text: qsTr("Reset")
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        onClicked: editPage.setSelected({ crop: false, padding: 0 })
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Keep the selected photos whole")
+                    }
+
+                    RowLayout {
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        spacing: 10
+
+                        Button {
+                            objectName: "rotateLeft"
+                            text: qsTr("Rotate Left")
+                            enabled: editPage.selected.length > 0
+                            Layout.fillWidth: true
+                            onClicked: editPage.rotateSelected(-1)
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Turn the selected photos a quarter to the left (Ctrl+L)")
+                        }
+
+                        Button {
+                            objectName: "rotateRight"
+                            text: qsTr("Rotate Right")
+                            enabled: editPage.selected.length > 0
+                            Layout.fillWidth: true
+                            onClicked: editPage.rotateSelected(1)
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Turn the selected photos a quarter to the right (Ctrl+R)")
+                        }
+                    }
+
+                    Button {
+                        objectName: "setDefault"
+                        text: qsTr("Set as Default")
                         enabled: editPage.selected.length > 0
                         Layout.fillWidth: true
-                        onClicked: editPage.rotateSelected(1)
+                        Layout.margins: 10
+                        onClicked: editPage.setAsDefault()
                         ToolTip.visible: hovered
-                        ToolTip.text: qsTr("Turn the selected photos a quarter to the right (Ctrl+R)")
+                        ToolTip.text: qsTr("New photos, in this session and the next, start with these padding and sizes")
+                    }
+
+                    Button {
+                        objectName: "selectAll"
+                        text: qsTr("Select All")
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        onClicked: editPage.selectAll()
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Select every photo (Ctrl+A)")
+                    }
+
+                    Button {
+                        objectName: "deselectAll"
+                        text: qsTr("Deselect All")
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        onClicked: editPage.deselectAll()
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Select no photo (Escape)")
+                    }
+
+                    Button {
+                        objectName: "remove"
+                        text: qsTr("Remove")
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        onClicked: editPage.removeSelected()
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Take the selected photos out of the session (Delete)")
                     }
                 }
 
-                Button {
-                    objectName: "setDefault"
-                    text: qsTr("Set as Default")
-                    enabled: editPage.selected.length > 0
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.setAsDefault()
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("New photos, in this session and the next, start with these padding and sizes")
+                // Room above the hint.
+                Item {
+                    width: 1
+                    height: 20
                 }
 
-                Button {
-                    objectName: "selectAll"
-                    text: qsTr("Select All")
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.selectAll()
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Select every photo (Ctrl+A)")
+                Text {
+                    objectName: "hint"
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.Wrap
+                    text: qsTr("Click photos to select them")
+                    color: "#777"
+                    font.pixelSize: 18
+                    visible: editPage.selected.length === 0 && cvimage.photos.count > 0
                 }
-
-                Button {
-                    objectName: "deselectAll"
-                    text: qsTr("Deselect All")
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.deselectAll()
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Select no photo (Escape)")
-                }
-
-                Button {
-                    objectName: "remove"
-                    text: qsTr("Remove")
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    onClicked: editPage.removeSelected()
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Take the selected photos out of the session (Delete)")
-                }
-            }
-
-            // Room above the hint.
-            Item {
-                width: 1
-                height: 20
-            }
-
-            Text {
-                objectName: "hint"
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-                text: qsTr("Click photos to select them")
-                color: "#777"
-                font.pixelSize: 18
-                visible: editPage.selected.length === 0 && cvimage.photos.count > 0
             }
         }
     }
