@@ -76,7 +76,9 @@ void TestColour::againstLittleCms()
 void TestColour::leftAsItIs()
 {
     const cv::Mat image = noise(8, 8);
-    cmsHPROFILE grey = cmsCreateGrayProfile(cmsD50_xyY(), cmsBuildGamma(nullptr, 2.2));
+    cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
+    cmsHPROFILE grey = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
+    cmsFreeToneCurve(gamma);
     cmsUInt32Number size = 0;
     cmsSaveProfileToMem(grey, nullptr, &size);
     QByteArray greyProfile(int(size), '\0');
