@@ -46,12 +46,15 @@ const Exiv2::byte *data(const QByteArray &bytes)
     return reinterpret_cast<const Exiv2::byte *>(bytes.constData());
 }
 
-PhotoMetadata metadataOf(Exiv2::Image &image)
+// The image's metadata; with profileOnly, its colour profile alone (what an import needs).
+PhotoMetadata metadataOf(Exiv2::Image &image, bool profileOnly)
 {
     PhotoMetadata metadata;
     if (image.iccProfileDefined())
         metadata.profile = QByteArray(reinterpret_cast<const char *>(image.iccProfile()->pData_),
                                       int(image.iccProfile()->size_));
+    if (profileOnly)
+        return metadata;
     if (!image.exifData().empty()) {
         Exiv2::Blob exif;
         Exiv2::ExifParser::encode(
@@ -247,7 +250,8 @@ std::vector<uchar> chunkData(std::initializer_list<QByteArray> parts)
 }
 } // namespace
 
-PhotoMetadata readMetadata(const QByteArray &file)
+namespace {
+PhotoMetadata read(const QByteArray &file, bool profileOnly)
 {
     if (file.isEmpty())
         return {};
@@ -258,7 +262,7 @@ PhotoMetadata readMetadata(const QByteArray &file)
             Exiv2::ImageFactory::open(data(file), long(file.size()));
         if (image.get()) {
             image->readMetadata();
-            metadata = metadataOf(*image);
+            metadata = metadataOf(*image, profileOnly);
         }
     } catch (const std::exception &) {
         // Metadata that cannot be read is not kept; the pixels still are.
@@ -269,10 +273,16 @@ PhotoMetadata readMetadata(const QByteArray &file)
         metadata.profile.clear();
     return metadata;
 }
+} // namespace
+
+PhotoMetadata readMetadata(const QByteArray &file)
+{
+    return read(file, false);
+}
 
 QByteArray colourProfile(const QByteArray &file)
 {
-    return readMetadata(file).profile;
+    return read(file, true).profile;
 }
 
 PhotoMetadata exportedMetadata(const PhotoMetadata &source, const cv::Size &size,

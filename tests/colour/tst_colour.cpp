@@ -79,11 +79,7 @@ void TestColour::leftAsItIs()
     cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
     cmsHPROFILE grey = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
     cmsFreeToneCurve(gamma);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(grey, nullptr, &size);
-    QByteArray greyProfile(int(size), '\0');
-    cmsSaveProfileToMem(grey, greyProfile.data(), &size);
-    cmsCloseProfile(grey);
+    const QByteArray greyProfile = profileBytes(grey);
     for (const QByteArray &profile :
          {QByteArray(), QByteArray("not a profile at all, nowhere near 128 bytes"), greyProfile})
         QVERIFY(toSrgb(image, profile).data == image.data);

@@ -228,6 +228,11 @@ QByteArray rgbProfile(RgbSpace space)
     cmsHPROFILE profile =
         cmsCreateRGBProfile(&white, space == RgbSpace::AdobeRgb ? &adobe : &p3, curves);
     cmsFreeToneCurve(curve);
+    return profileBytes(profile);
+}
+
+QByteArray profileBytes(void *profile)
+{
     cmsUInt32Number size = 0;
     cmsSaveProfileToMem(profile, nullptr, &size);
     QByteArray bytes(int(size), '\0');

@@ -38,3 +38,5 @@ QByteArray heic(const cv::Mat &rgb, heif_orientation orientation = heif_orientat
 // The ICC profile of a wide-gamut RGB space, made with Little CMS.
 enum class RgbSpace { AdobeRgb, DisplayP3 };
 QByteArray rgbProfile(RgbSpace space);
+// A Little CMS profile (a cmsHPROFILE) as the bytes of an ICC file; the profile is closed.
+QByteArray profileBytes(void *profile);
