@@ -80,7 +80,9 @@ public:
         QByteArray bytes;
         for (const T value : values)
             bytes.append(reinterpret_cast<const char *>(&value), sizeof value);
-        add(tag, type, quint32(values.size()), bytes);
+        // A rational is two numbers: its count is the number of pairs.
+        const bool rational = type == Rational || type == SRational;
+        add(tag, type, quint32(values.size()) / (rational ? 2 : 1), bytes);
     }
     void addText(quint16 tag, const QByteArray &text)
     {
