@@ -245,13 +245,13 @@ Row {
                         objectName: "pairMark"
                         visible: parent.paired
                         anchors.centerIn: parent
-                        width: pairText.implicitWidth + 20
+                        width: pairLabel.implicitWidth + 20
                         height: 36
                         radius: 18
                         color: Universal.accent
 
                         Text {
-                            id: pairText
+                            id: pairLabel
                             anchors.centerIn: parent
                             text: tile.pairText
                             color: "white"

@@ -16,6 +16,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
+#include <utility>
 
 class TestApp : public QObject
 {
@@ -27,7 +28,7 @@ public slots:
 private slots:
     void initTestCase();
     void init();
-    void cleanup() { m_engine.reset(); }
+    void cleanup();
     void wholeWorkflow();
     void folderDropAndRemoval();
     void keepOpenExportsTwice();
@@ -61,6 +62,7 @@ private:
     // The engine's session.
     Session *m_session = nullptr;
     QList<QUrl> m_opened;
+    QStringList m_qmlWarnings;
 };
 
 void TestApp::initTestCase()
@@ -85,6 +87,10 @@ void TestApp::init()
     QSettings().clear();
     m_engine.reset(new QQmlApplicationEngine);
     m_session = registerWithEngine(m_engine.data());
+    connect(m_engine.data(), &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
+        for (const QQmlError &error : errors)
+            m_qmlWarnings << error.toString();
+    });
     m_engine->load(QUrl("qrc:/main.qml"));
     QCOMPARE(m_engine->rootObjects().size(), 1);
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
@@ -93,6 +99,14 @@ void TestApp::init()
     m_window->setVisibility(QWindow::Windowed);
     m_window->resize(1400, 900);
     m_opened.clear();
+}
+
+// A binding that fails leaves its property unset, a screen reader's text say: no page may warn.
+void TestApp::cleanup()
+{
+    m_engine.reset();
+    const QStringList warnings = std::exchange(m_qmlWarnings, {});
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 QQuickItem *TestApp::tile(const char *page, int index, const char *repeater) const
