@@ -101,7 +101,7 @@ void TestApp::init()
     m_opened.clear();
 }
 
-// A binding that fails leaves its property unset, a screen reader's text say: no page may warn.
+// A failed binding leaves its property unset (a screen reader's text, for one): no page may warn.
 void TestApp::cleanup()
 {
     m_engine.reset();
