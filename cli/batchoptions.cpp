@@ -75,6 +75,12 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                                    Cli::tr("Width of a cropped photo in pixels (default 400), or "
                                            "original: the cut-out's own size."),
                                    "N|original", "400");
+    const QCommandLineOption detect(
+        "detect",
+        Cli::tr("How --crop finds the object: edges (default): the largest region of edges, for a "
+                "plain background; object: the object told from its background, for any "
+                "background, and fast."),
+        "edges|object", "edges");
     const QCommandLineOption noEnlarge(
         "no-enlarge", Cli::tr("Never scale a cut-out up to the width, only down."));
     const QCommandLineOption pair(
@@ -126,8 +132,9 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         "MiB", "512");
     const QCommandLineOption force({"f", "force"}, Cli::tr("Replace files that already exist."));
     const QCommandLineOption quiet({"q", "quiet"}, Cli::tr("No progress."));
-    parser.addOptions({output, crop, padding, width, noEnlarge, pair, pairLayout, gap, background,
-                       names, format, quality, colour, metadata, jobs, budget, force, quiet});
+    parser.addOptions({output, crop, detect, padding, width, noEnlarge, pair, pairLayout, gap,
+                       background, names, format, quality, colour, metadata, jobs, budget, force,
+                       quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -166,6 +173,10 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     options.image.maxWidth =
         options.image.originalSize ? ImageOptions().maxWidth : wholeNumber(parser.value(width), 1);
     options.image.noEnlarge = parser.isSet(noEnlarge);
+    bool detectorNamed = false;
+    options.image.detector = parseDetector(parser.value(detect), &detectorNamed);
+    if (!detectorNamed)
+        return usageError(Cli::tr("--detect takes edges or object"));
     options.jobs = wholeNumber(parser.value(jobs), 1);
     options.format.quality = wholeNumber(parser.value(quality), 1);
     const int budgetMiB = wholeNumber(parser.value(budget), 1);

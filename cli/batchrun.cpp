@@ -5,6 +5,7 @@
 #include "image/detection.h"
 #include "image/exportnames.h"
 #include "image/framing.h"
+#include "image/objectdetection.h"
 #include "image/pair.h"
 #include "image/raw.h"
 
@@ -172,9 +173,18 @@ int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
                     readable = false;
                     continue;
                 }
+                const auto detected = [&] {
+                    if (options.image.detector == Detector::Edges)
+                        return detectObjectBox(photo);
+                    const ObjectDetection found =
+                        detectObjectInCopy(reducedCopy(photo), photo.size());
+                    if (const QString doubt = objectDoubt(found); !doubt.isEmpty())
+                        reporter.message(
+                            Cli::tr("warning: %1: %2").arg(options.inputs.at(input), doubt));
+                    return found.box;
+                };
                 const cv::Rect box = options.image.crop
-                                         ? cropBox(options.image, photo.size(),
-                                                   [&photo] { return detectObjectBox(photo); })
+                                         ? cropBox(options.image, photo.size(), detected)
                                          : cv::Rect();
                 halves.push_back(processPhoto(photo, options.image, box));
             }

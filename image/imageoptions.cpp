@@ -12,16 +12,31 @@ enum OptionKey {
     OriginalSizeKey,
     NoEnlargeKey,
     RotateKey,
-    StraightenKey
+    StraightenKey,
+    DetectKey
 };
 
 const QString urlPrefix = QStringLiteral("image://cv/");
 } // namespace
 
-const QStringList optionKeys = {
-    QStringLiteral("crop"),      QStringLiteral("padding"),        QStringLiteral("maxWidth"),
-    QStringLiteral("box"),       QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
-    QStringLiteral("noEnlarge"), QStringLiteral("rotate"),         QStringLiteral("straighten")};
+const QStringList optionKeys = {QStringLiteral("crop"),           QStringLiteral("padding"),
+                                QStringLiteral("maxWidth"),       QStringLiteral("box"),
+                                QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
+                                QStringLiteral("noEnlarge"),      QStringLiteral("rotate"),
+                                QStringLiteral("straighten"),     QStringLiteral("detect")};
+
+QString detectorName(Detector detector)
+{
+    return detector == Detector::Object ? QStringLiteral("object") : QStringLiteral("edges");
+}
+
+Detector parseDetector(const QString &name, bool *ok)
+{
+    const bool object = name == QLatin1String("object");
+    if (ok)
+        *ok = object || name == QLatin1String("edges");
+    return object ? Detector::Object : Detector::Edges;
+}
 
 cv::Rect parseBox(const QString &text)
 {
@@ -94,6 +109,9 @@ ImageOptions parseOptions(const QString &descriptor)
                 std::isfinite(degrees) && std::abs(degrees) <= maxStraighten ? degrees : 0.0;
             break;
         }
+        case DetectKey:
+            options.detector = parseDetector(value);
+            break;
         default:
             break;
         }
@@ -121,6 +139,8 @@ QString descriptorText(const ImageOptions &options)
         more += QStringLiteral("&rotate=%1").arg(options.quarterTurns);
     if (options.straighten != 0)
         more += QStringLiteral("&straighten=%1").arg(options.straighten);
+    if (options.detector != Detector::Edges)
+        more += QStringLiteral("&detect=") + detectorName(options.detector);
     return text + more;
 }
 

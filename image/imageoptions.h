@@ -6,6 +6,15 @@
 #include <QStringList>
 #include <opencv2/core/types.hpp>
 
+// How a crop finds its object: the edge detector (the largest region of edges, on the full
+// image) or the object detector (the ground told from the object, on the reduced copy).
+enum class Detector { Edges, Object };
+
+// "edges" or "object", as descriptors and the command line spell them.
+QString detectorName(Detector detector);
+// The detector a name spells; ok, when given, says whether it spelled one.
+Detector parseDetector(const QString &name, bool *ok = nullptr);
+
 // What an image request descriptor ("3#crop=1&padding=50&maxWidth=400") asks for.
 struct ImageOptions
 {
@@ -25,6 +34,7 @@ struct ImageOptions
     // A box chosen by hand ("box=x,y,w,h" in stored-image pixels) that stands for the detected
     // object box; empty when none was given or it did not parse or has no area.
     cv::Rect box;
+    Detector detector = Detector::Edges;
 };
 
 // The largest angle a photo is straightened by, either way.
@@ -37,8 +47,8 @@ extern const QStringList optionKeys;
 ImageOptions parseOptions(const QString &descriptor);
 // The descriptor of options: "3#crop=1&padding=50&maxWidth=400", then "&box=x,y,w,h" when a box
 // was chosen by hand and "&paddingPercent=1", "&originalSize=1", "&noEnlarge=1", "&rotate=q",
-// "&straighten=d" when set (so the descriptors of what was there before stay as they were).
-// parseOptions gives the options back.
+// "&straighten=d", "&detect=object" when set (so the descriptors of what was there before stay as
+// they were). parseOptions gives the options back.
 QString descriptorText(const ImageOptions &options);
 
 // "x,y,w,h": four whole numbers, the width and height positive; an empty box otherwise.

@@ -215,6 +215,14 @@ ObjectDetection detectObject(const cv::Mat &rgb, const ObjectDetectorParams &par
     return {scaleBox(box, lab.size(), rgb.size()), confidence};
 }
 
+ObjectDetection detectObjectInCopy(const cv::Mat &reduced, const cv::Size &fullSize,
+                                   const ObjectDetectorParams &params)
+{
+    ObjectDetection found = detectObject(reduced, params);
+    found.box = scaleBox(found.box, reduced.size(), fullSize);
+    return found;
+}
+
 QString objectDoubt(const ObjectDetection &detection)
 {
     if (detection.confidence >= confidentDetection)

@@ -51,6 +51,11 @@ constexpr double confidentDetection = 0.8;
 // image and params; an empty box for an empty image, the whole photo when nothing stands out.
 ObjectDetection detectObject(const cv::Mat &rgb, const ObjectDetectorParams &params = {});
 
+// The object of a photo of fullSize found in its reduced copy (the import's), its box mapped
+// onto the photo: what detectObject costs at any photo size.
+ObjectDetection detectObjectInCopy(const cv::Mat &reduced, const cv::Size &fullSize,
+                                   const ObjectDetectorParams &params = {});
+
 // Why an object detection deserves a look before it is exported, in a sentence, or an empty
 // text when the detector is sure of it.
 QString objectDoubt(const ObjectDetection &detection);

@@ -67,7 +67,7 @@ RowLayout {
     // Set while the controls are given the selection's values: they apply nothing meanwhile.
     property bool showing: false
     readonly property var defaultKeys: ["padding", "maxWidth", "paddingPercent", "originalSize",
-        "noEnlarge"]
+        "noEnlarge", "detect"]
 
     function showSelection() {
         shown = selected.length > 0 ? cvimage.photos.commonOptions(selected)
@@ -80,6 +80,9 @@ RowLayout {
         paddingPercent.checkState = stateOf(shown.paddingPercent)
         originalSize.checkState = stateOf(shown.originalSize)
         noEnlarge.checkState = stateOf(shown.noEnlarge)
+        // Mixed: neither detector is checked.
+        detectEdges.checked = shown.detect === "edges"
+        detectObject.checked = shown.detect === "object"
         showing = false
     }
 
@@ -263,6 +266,39 @@ RowLayout {
                         onClicked: editPage.setSelected({ noEnlarge: checked })
                         ToolTip.visible: hovered
                         ToolTip.text: qsTr("Scale a small object down to the width, never up")
+                    }
+
+                    Text {
+                        Layout.alignment: Qt.AlignHCenter
+                        text: editPage.shown.detect === undefined ? qsTr("Detection: mixed")
+                                                                   : qsTr("Detection")
+                        color: Universal.foreground
+                        font.pixelSize: 20
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        spacing: 10
+
+                        RadioButton {
+                            id: detectEdges
+                            objectName: "detectEdges"
+                            text: qsTr("Edges")
+                            enabled: editPage.selected.length > 0
+                            onClicked: editPage.setSelected({ detect: "edges" })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("The largest region of edges in the full photo: for a plain background")
+                        }
+
+                        RadioButton {
+                            id: detectObject
+                            objectName: "detectObject"
+                            text: qsTr("Object")
+                            enabled: editPage.selected.length > 0
+                            onClicked: editPage.setSelected({ detect: "object" })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("The object told from its background: for plain and busy backgrounds alike, in an instant")
+                        }
                     }
 
                     Button {
@@ -452,11 +488,12 @@ RowLayout {
         property bool paddingPercent: false
         property bool originalSize: false
         property bool noEnlarge: false
+        property string detect: "edges"
 
         Component.onCompleted: cvimage.photos.defaults = {
             padding: remembered.padding, maxWidth: remembered.maxWidth,
             paddingPercent: remembered.paddingPercent, originalSize: remembered.originalSize,
-            noEnlarge: remembered.noEnlarge
+            noEnlarge: remembered.noEnlarge, detect: remembered.detect
         }
     }
 }

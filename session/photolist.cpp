@@ -20,8 +20,9 @@ QRect fromCv(const cv::Rect &box)
 }
 
 const QVector<int> optionRoles = {
-    PhotoList::CropRole, PhotoList::PaddingRole,     PhotoList::MaxWidthRole, PhotoList::SourceRole,
-    PhotoList::BoxRole,  PhotoList::ShownSourceRole, PhotoList::DoubtRole};
+    PhotoList::CropRole,   PhotoList::PaddingRole,  PhotoList::MaxWidthRole,
+    PhotoList::SourceRole, PhotoList::BoxRole,      PhotoList::ShownSourceRole,
+    PhotoList::DoubtRole,  PhotoList::BoxReadyRole, PhotoList::DetectRole};
 
 // What a change of these options is called in the Undo button.
 QString changeText(const QVariantMap &options)
@@ -33,6 +34,8 @@ QString changeText(const QVariantMap &options)
     if (options.contains(QStringLiteral("crop")))
         return options.value(QStringLiteral("crop")).toBool() ? PhotoList::tr("Crop")
                                                               : PhotoList::tr("Reset");
+    if (options.contains(QStringLiteral("detect")))
+        return PhotoList::tr("Detection");
     if (options.contains(QStringLiteral("straighten")))
         return PhotoList::tr("Straighten");
     if (options.contains(QStringLiteral("padding")))
@@ -75,7 +78,7 @@ QString PhotoList::source(const Photo &photo) const
 // workers that are detecting it already; the tile shows the whole photo until the box arrives.
 QString PhotoList::shownSource(const Photo &photo) const
 {
-    if (!photo.options.crop || !photo.box.isNull() || m_doubts.count(photo.index))
+    if (!photo.options.crop || !photo.box.isNull() || boxKnown(photo))
         return source(photo);
     Photo whole = photo;
     whole.options.crop = false;
@@ -87,8 +90,14 @@ QString PhotoList::doubtOf(const Photo &photo) const
 {
     if (const QString damage = m_store->damage(photo.index); !damage.isEmpty())
         return damage;
-    const auto found = m_doubts.find(photo.index);
-    return found == m_doubts.end() || !photo.box.isNull() ? QString() : found->second;
+    const auto &doubts = m_doubts[int(photo.options.detector)];
+    const auto found = doubts.find(photo.index);
+    return found == doubts.end() || !photo.box.isNull() ? QString() : found->second;
+}
+
+bool PhotoList::boxKnown(const Photo &photo) const
+{
+    return m_doubts[int(photo.options.detector)].count(photo.index) > 0;
 }
 
 QVariant PhotoList::data(const QModelIndex &index, int role) const
@@ -113,13 +122,15 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
     case SourceRole:
         return source(photo);
     case BoxReadyRole:
-        return m_doubts.count(photo.index) > 0;
+        return boxKnown(photo);
     case DoubtRole:
         return doubtOf(photo);
     case BoxRole:
         return boxText(shownBox(photo));
     case ShownSourceRole:
         return shownSource(photo);
+    case DetectRole:
+        return detectorName(photo.options.detector);
     default:
         return {};
     }
@@ -127,10 +138,11 @@ QVariant PhotoList::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PhotoList::roleNames() const
 {
-    return {{ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},  {FileNameRole, "fileName"},
-            {CropRole, "crop"},         {PaddingRole, "padding"},        {MaxWidthRole, "maxWidth"},
-            {SourceRole, "source"},     {BoxReadyRole, "boxReady"},      {DoubtRole, "doubt"},
-            {BoxRole, "box"},           {ShownSourceRole, "shownSource"}};
+    return {
+        {ImageUrlRole, "imageUrl"}, {PhotoIndexRole, "photoIndex"},   {FileNameRole, "fileName"},
+        {CropRole, "crop"},         {PaddingRole, "padding"},         {MaxWidthRole, "maxWidth"},
+        {SourceRole, "source"},     {BoxReadyRole, "boxReady"},       {DoubtRole, "doubt"},
+        {BoxRole, "box"},           {ShownSourceRole, "shownSource"}, {DetectRole, "detect"}};
 }
 
 QVariantMap PhotoList::defaults() const
@@ -139,7 +151,8 @@ QVariantMap PhotoList::defaults() const
             {QStringLiteral("maxWidth"), m_defaults.maxWidth},
             {QStringLiteral("paddingPercent"), m_defaults.paddingPercent},
             {QStringLiteral("originalSize"), m_defaults.originalSize},
-            {QStringLiteral("noEnlarge"), m_defaults.noEnlarge}};
+            {QStringLiteral("noEnlarge"), m_defaults.noEnlarge},
+            {QStringLiteral("detect"), detectorName(m_defaults.detector)}};
 }
 
 void PhotoList::setDefaults(const QVariantMap &defaults)
@@ -151,6 +164,8 @@ void PhotoList::setDefaults(const QVariantMap &defaults)
           std::pair(QStringLiteral("originalSize"), &m_defaults.originalSize),
           std::pair(QStringLiteral("noEnlarge"), &m_defaults.noEnlarge)})
         *flag = defaults.value(key, *flag).toBool();
+    m_defaults.detector = parseDetector(
+        defaults.value(QStringLiteral("detect"), detectorName(m_defaults.detector)).toString());
     emit defaultsChanged();
 }
 
@@ -166,13 +181,26 @@ void PhotoList::append(int photoIndex, const QString &path)
     emit countChanged();
 }
 
-void PhotoList::setBoxReady(int photoIndex, const QString &doubt)
+void PhotoList::setBoxReady(int photoIndex, Detector detector, const QString &doubt)
 {
-    if (!m_doubts.emplace(photoIndex, doubt).second)
+    if (!m_doubts[int(detector)].emplace(photoIndex, doubt).second)
         return;
     const int row = rowOf(photoIndex);
     if (row >= 0)
         emit dataChanged(index(row), index(row), {BoxReadyRole, DoubtRole, ShownSourceRole});
+}
+
+Detector PhotoList::detectorOf(int photoIndex) const
+{
+    const int row = rowOf(photoIndex);
+    return row < 0 ? m_defaults.detector : m_rows[size_t(row)].options.detector;
+}
+
+void PhotoList::wantBoxes(const std::vector<Placed> &rows)
+{
+    for (const Placed &placed : rows)
+        if (const int row = rowOf(placed.photo.index); row >= 0 && !boxKnown(m_rows[size_t(row)]))
+            emit boxWanted(placed.photo.index, m_rows[size_t(row)].options.detector);
 }
 
 int PhotoList::rowOf(int photoIndex) const
@@ -190,6 +218,7 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
     const auto maxWidth = options.find(QStringLiteral("maxWidth"));
     const auto straighten = options.find(QStringLiteral("straighten"));
     const auto box = options.find(QStringLiteral("box"));
+    const auto detect = options.find(QStringLiteral("detect"));
     const auto flag = [&options](const QString &key, bool *value) {
         const auto found = options.find(key);
         if (found != options.end())
@@ -214,6 +243,8 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
         flag(QStringLiteral("paddingPercent"), &photo.options.paddingPercent);
         flag(QStringLiteral("originalSize"), &photo.options.originalSize);
         flag(QStringLiteral("noEnlarge"), &photo.options.noEnlarge);
+        if (detect != options.end())
+            photo.options.detector = parseDetector(detect->toString());
         if (box != options.end()) {
             // As drawn on the photo turned as it is now.
             photo.box = fromCv(parseBox(box->toString()));
@@ -238,6 +269,7 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
                  gradual ? keys.join(QLatin1Char(',')) + QLatin1Char(':') + rowTexts.join(',')
                          : QString(),
                  before);
+    wantBoxes(before);
 }
 
 void PhotoList::rotate(const QVariantList &rows, int quarters)
@@ -286,7 +318,8 @@ QVariantMap PhotoList::commonOptions(const QVariantList &rows) const
                            {QStringLiteral("paddingPercent"), o.paddingPercent},
                            {QStringLiteral("originalSize"), o.originalSize},
                            {QStringLiteral("noEnlarge"), o.noEnlarge},
-                           {QStringLiteral("straighten"), o.straighten}};
+                           {QStringLiteral("straighten"), o.straighten},
+                           {QStringLiteral("detect"), detectorName(o.detector)}};
     };
     QVariantMap common = valuesOf(*chosen.front());
     for (const Photo *photo : chosen) {
@@ -326,7 +359,8 @@ void PhotoList::remove(const QVariantList &rows)
                                if (rowOf(photo) >= 0)
                                    continue;
                                m_store->remove(photo);
-                               m_doubts.erase(photo);
+                               for (auto &doubts : m_doubts)
+                                   doubts.erase(photo);
                            }
                        },
                        {}};
@@ -374,6 +408,7 @@ void PhotoList::restore(const std::vector<Placed> &rows)
     }
     if (inserted)
         emit countChanged();
+    wantBoxes(sorted);
 }
 
 QString PhotoList::pathOf(int photoIndex) const
@@ -412,7 +447,8 @@ QVariantMap PhotoList::cropGeometry(int row) const
     const Turn turn = turnOf(photo.options);
     const cv::Size size = m_store->size(photo.index);
     const cv::Size turned = turnedSize(size, turn);
-    const cv::Rect box = turnBox(m_store->objectBox(photo.index), size, turn);
+    const cv::Rect box =
+        turnBox(m_store->detectedBox(photo.index, photo.options.detector), size, turn);
     // The photo whole, turned as its options say.
     Photo whole = photo;
     whole.options.crop = false;

@@ -24,7 +24,7 @@ class PhotoList : public QAbstractListModel
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     // What a photo starts with ("padding", "maxWidth", "paddingPercent", "originalSize",
-    // "noEnlarge"): padding 50, width 400 until set.
+    // "noEnlarge", "detect"): padding 50, width 400, the edge detector until set.
     Q_PROPERTY(QVariantMap defaults READ defaults WRITE setDefaults NOTIFY defaultsChanged)
 
 public:
@@ -41,6 +41,8 @@ public:
         BoxRole,
         // What its tile shows: the source, or the photo uncropped while its object is looked for.
         ShownSourceRole,
+        // "edges" or "object": the detector its crop finds the object with.
+        DetectRole,
     };
 
     // Photos are looked up in store, and removed from it once their rows are gone for good: at
@@ -58,9 +60,11 @@ public:
 
     // A photo of the store, imported from path, listed uncropped with the defaults.
     void append(int photoIndex, const QString &path);
-    // Its object box is known: cropped previews and exports of it now cost no detection. doubt
-    // says why the box deserves a look, empty when it does not.
-    void setBoxReady(int photoIndex, const QString &doubt);
+    // Its object box by detector is known: cropped previews and exports of it now cost no
+    // detection. doubt says why the box deserves a look, empty when it does not.
+    void setBoxReady(int photoIndex, Detector detector, const QString &doubt);
+    // The detector a photo's crop finds its object with; the default's for one not listed.
+    Detector detectorOf(int photoIndex) const;
 
     // Takes the rows out of the session; the other photos keep their options and their index.
     Q_INVOKABLE void remove(const QVariantList &rows);
@@ -74,8 +78,9 @@ public:
     QStringList paths() const;
 
     // Gives the rows the options named in options ("crop", "padding", "maxWidth",
-    // "paddingPercent", "originalSize", "noEnlarge", "straighten", and "box", a box chosen by
-    // hand as "x,y,w,h" or empty for the detected one); other keys and rows outside the list are
+    // "paddingPercent", "originalSize", "noEnlarge", "straighten", "detect" ("edges" or
+    // "object"), and "box", a box chosen by hand as "x,y,w,h" or empty for the detected one);
+    // other keys and rows outside the list are
     // ignored. A box chosen by hand turns with its photo.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
     // Turns the rows' photos by quarters clockwise (negative: counter-clockwise).
@@ -94,6 +99,8 @@ public:
 signals:
     void countChanged();
     void defaultsChanged();
+    // A listed photo's crop now asks for a box its detector has not found yet.
+    void boxWanted(int photoIndex, Detector detector);
 
 private:
     struct Photo
@@ -121,6 +128,9 @@ private:
     QString shownSource(const Photo &photo) const;
     QString doubtOf(const Photo &photo) const;
     int rowOf(int photoIndex) const;
+    bool boxKnown(const Photo &photo) const;
+    // Asks for the box of every photo of rows whose detector has not found it.
+    void wantBoxes(const std::vector<Placed> &rows);
     // Puts rows back as they were: in their place when they are not listed, over themselves when
     // they are.
     void restore(const std::vector<Placed> &rows);
@@ -134,6 +144,7 @@ private:
     History *m_history;
     std::vector<Photo> m_rows;
     ImageOptions m_defaults;
-    // The doubt of each photo whose box was found, listed or not (a removal can be undone).
-    std::unordered_map<int, QString> m_doubts;
+    // The doubt of each photo whose box was found, listed or not (a removal can be undone), by
+    // detector.
+    std::unordered_map<int, QString> m_doubts[2];
 };

@@ -6,6 +6,7 @@
 #include "image/failsafe.h"
 #include "image/framing.h"
 #include "image/imageoptions.h"
+#include "image/objectdetection.h"
 #include "image/pair.h"
 #include "image/pngwriter.h"
 #include "image/turn.h"
@@ -22,6 +23,8 @@ struct PhotoStore::Entry
     cv::Size size;
     std::once_flag detected;
     cv::Rect box;
+    std::once_flag objectFound;
+    ObjectDetection object;
     // One decode of a photo at a time: a second caller waits and finds it in the cache.
     std::mutex decoding;
 };
@@ -169,10 +172,33 @@ cv::Size PhotoStore::size(int index) const
 cv::Rect PhotoStore::objectBox(int index)
 {
     const std::shared_ptr<Entry> found = entry(index);
-    return found ? detectedBox(index, *found, cv::Mat()) : cv::Rect();
+    return found ? edgesBox(index, *found, cv::Mat()) : cv::Rect();
 }
 
-cv::Rect PhotoStore::detectedBox(int index, Entry &entry, const cv::Mat &image)
+ObjectDetection PhotoStore::objectDetection(int index)
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    if (!found)
+        return {};
+    std::call_once(found->objectFound, [&] {
+        const cv::Mat reduced = unpackPreview(found->preview);
+        found->object = orEmpty([&] { return detectObjectInCopy(reduced, size(index)); });
+    });
+    return found->object;
+}
+
+cv::Rect PhotoStore::detectedBox(int index, Detector detector)
+{
+    return detector == Detector::Object ? objectDetection(index).box : objectBox(index);
+}
+
+QString PhotoStore::detectionDoubt(int index, Detector detector)
+{
+    return detector == Detector::Object ? objectDoubt(objectDetection(index))
+                                        : cropDoubt(objectBox(index), size(index));
+}
+
+cv::Rect PhotoStore::edgesBox(int index, Entry &entry, const cv::Mat &image)
 {
     std::call_once(entry.detected, [&] {
         // The full image is let go before detection's own buffers are made, unless the caller
@@ -196,7 +222,10 @@ cv::Mat PhotoStore::render(const QString &descriptor)
     // Detection looks at the photo as it came; its box is turned with the photo.
     const Turn turn = turnOf(options);
     const auto detected = [&] {
-        return turnBox(detectedBox(options.index, *found, photo), photo.size(), turn);
+        const cv::Rect box = options.detector == Detector::Object
+                                 ? objectDetection(options.index).box
+                                 : edgesBox(options.index, *found, photo);
+        return turnBox(box, photo.size(), turn);
     };
     const cv::Mat source = orEmpty([&] { return turnImage(photo, turn); });
     if (source.empty())

@@ -2,6 +2,8 @@
 
 #include "image/decode.h"
 #include "image/export.h"
+#include "image/imageoptions.h"
+#include "image/objectdetection.h"
 #include "image/pair.h"
 
 #include <QByteArray>
@@ -65,6 +67,15 @@ public:
     // The bounding box of the photo's object at full resolution, found once per photo, on the
     // first call (a concurrent caller waits for it). Empty for an index that names no photo.
     cv::Rect objectBox(int index);
+    // What the object detector finds in the photo's reduced copy, its box at full resolution,
+    // found once per photo (a concurrent caller waits for it). Empty for an index that names no
+    // photo.
+    ObjectDetection objectDetection(int index);
+    // The box the detector finds: objectBox's or objectDetection's.
+    cv::Rect detectedBox(int index, Detector detector);
+    // Why the box the detector finds deserves a look before it is exported, in a sentence, or an
+    // empty text.
+    QString detectionDoubt(int index, Detector detector);
 
     // The processed image a descriptor asks for: the photo as it is, or, with crop, the object
     // grown by the padding and scaled to maxWidth wide. 8-bit RGB, shared with the cache when
@@ -89,8 +100,8 @@ private:
     struct Entry;
     std::shared_ptr<Entry> entry(int index) const;
     void cache(int index, const cv::Mat &image);
-    // The entry's box, detected in image when given and not yet known.
-    cv::Rect detectedBox(int index, Entry &entry, const cv::Mat &image);
+    // The entry's edge detector box, detected in image when given and not yet known.
+    cv::Rect edgesBox(int index, Entry &entry, const cv::Mat &image);
 
     // A standard mutex, so that race detectors can see it. Decoding and detection run outside
     // it: a lookup only copies handles.

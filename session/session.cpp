@@ -1,7 +1,6 @@
 #include "session/session.h"
 
 #include "image/decode.h"
-#include "image/detection.h"
 #include "image/export.h"
 #include "image/exportnames.h"
 #include "image/photofiles.h"
@@ -21,6 +20,7 @@ Session::Session(QObject *parent) : QObject(parent)
 {
     m_previewPool.setMaxThreadCount(previewThreads);
     connect(&m_importer, &ImportJob::photoReady, this, &Session::list);
+    connect(&m_photos, &PhotoList::boxWanted, this, &Session::detect);
     m_exporter.setOriginalPaths([this](int index) { return m_photos.pathOf(index); });
 }
 
@@ -83,26 +83,31 @@ QStringList Session::importUrls(const QVariant &urls, bool allowDuplicates)
 void Session::list(int index, const QString &path)
 {
     m_photos.append(index, path);
+    detect(index, m_photos.detectorOf(index));
+}
+
+void Session::detect(int index, Detector detector)
+{
     m_detections.run(
-        [this, index](bool cancelled) {
+        [this, index, detector](bool cancelled) {
             if (cancelled)
                 return;
-            m_store.objectBox(index);
+            m_store.detectedBox(index, detector);
             const std::lock_guard<std::mutex> lock(m_detections.mutex());
-            m_detected.push_back(index);
+            m_detected.emplace_back(index, detector);
         },
         detectionPriority);
 }
 
 void Session::collectDetections()
 {
-    std::vector<int> detected;
+    std::vector<std::pair<int, Detector>> detected;
     {
         const std::lock_guard<std::mutex> lock(m_detections.mutex());
         detected.swap(m_detected);
     }
-    for (const int index : detected)
-        m_photos.setBoxReady(index, cropDoubt(m_store.objectBox(index), m_store.size(index)));
+    for (const auto &[index, detector] : detected)
+        m_photos.setBoxReady(index, detector, m_store.detectionDoubt(index, detector));
 }
 
 void Session::setExportFolder(const QVariant &folder)

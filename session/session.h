@@ -52,6 +52,8 @@ public:
 
 private slots:
     void list(int index, const QString &path);
+    // Finds the photo's box with detector in the background, unless it is known already.
+    void detect(int index, Detector detector);
     void collectDetections();
 
 private:
@@ -65,7 +67,7 @@ private:
     QThreadPool m_previewPool;
     ImportJob m_importer{&m_pool, &m_store};
     ExportJob m_exporter{&m_pool, &m_store};
-    // Photos whose object box was found since the last collect.
-    std::vector<int> m_detected;
+    // Photos whose object box was found since the last collect, and by which detector.
+    std::vector<std::pair<int, Detector>> m_detected;
     BackgroundTasks m_detections{this, "collectDetections", &m_pool};
 };

@@ -225,6 +225,14 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
   %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>How --crop finds the object: edges (default): the largest region of edges, for a plain background; object: the object told from its background, for any background, and fast.</source>
+        <translation>Wie --crop das Objekt findet: edges (Vorgabe): die größte Region von Kanten, für einen schlichten Hintergrund; object: das Objekt, von seinem Hintergrund unterschieden, für jeden Hintergrund, und schnell.</translation>
+    </message>
+    <message>
+        <source>--detect takes edges or object</source>
+        <translation>--detect nimmt edges oder object</translation>
+    </message>
 </context>
 <context>
     <name>CropEditor</name>
@@ -313,6 +321,10 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>The object touches the photo&apos;s edge: it may be cut off.</source>
         <translation>Das Objekt berührt den Rand des Fotos: Es ist vielleicht abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The object could not be told from its background: check this crop.</source>
+        <translation>Das Objekt ließ sich nicht von seinem Hintergrund unterscheiden: Zuschnitt prüfen.</translation>
     </message>
 </context>
 <context>
@@ -445,6 +457,30 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <source>Maximum Width</source>
         <translation>Maximale Breite</translation>
     </message>
+    <message>
+        <source>Detection: mixed</source>
+        <translation>Erkennung: gemischt</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Erkennung</translation>
+    </message>
+    <message>
+        <source>Edges</source>
+        <translation>Kanten</translation>
+    </message>
+    <message>
+        <source>The largest region of edges in the full photo: for a plain background</source>
+        <translation>Die größte Region von Kanten im ganzen Foto: für einen schlichten Hintergrund</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>The object told from its background: for plain and busy backgrounds alike, in an instant</source>
+        <translation>Das Objekt, von seinem Hintergrund unterschieden: für schlichte und unruhige Hintergründe, im Nu</translation>
+    </message>
 </context>
 <context>
     <name>ImageItem</name>
@@ -554,6 +590,10 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Erkennung</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@ void TestPhotoList::shownSource()
     list.append(photo, QStringLiteral("a.png"));
     list.setOptions({0}, options);
     if (boxReady)
-        list.setBoxReady(photo, QString());
+        list.setBoxReady(photo, Detector::Edges, QString());
     const QModelIndex row = list.index(0);
     const QString source = row.data(PhotoList::SourceRole).toString();
     const QString shown = row.data(PhotoList::ShownSourceRole).toString();
@@ -94,7 +94,7 @@ void TestPhotoList::handBoxClearsDoubt()
     const QVariantMap byHand{{"crop", true}, {"box", "10,10,30,20"}};
     if (fixedFirst)
         list.setOptions({0}, byHand);
-    list.setBoxReady(photo, QStringLiteral("No object was found: check this crop."));
+    list.setBoxReady(photo, Detector::Edges, QStringLiteral("No object was found: check this crop."));
     QCOMPARE(list.index(0).data(PhotoList::DoubtRole).toString().isEmpty(), fixedFirst);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
     list.setOptions({0}, byHand);

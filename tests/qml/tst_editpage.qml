@@ -91,7 +91,8 @@ Item {
             compare(percent.checkState, Qt.Checked)
             compare(cvimage.photos.commonOptions([2, 3]), {
                         crop: false, padding: 40, maxWidth: 400, paddingPercent: true,
-                        originalSize: false, noEnlarge: false, straighten: 0 })
+                        originalSize: false, noEnlarge: false, straighten: 0,
+                        detect: "edges" })
             cvimage.photos.setOptions([2], { padding: 10 })
             tryVerify(function () { return label("mixed") })
             spinBox.value = 700
