@@ -4,6 +4,7 @@
 #include "image/detection.h"
 #include "image/export.h"
 #include "image/framing.h"
+#include "image/objectdetection.h"
 #include "image/pair.h"
 #include "support/testimages.h"
 
@@ -16,6 +17,7 @@ class TestCli : public QObject
 
 private slots:
     void initTestCase();
+    void outputsMatchTheLibrary_data();
     void outputsMatchTheLibrary();
     void colourAndMetadata();
     void runs_data();
@@ -79,14 +81,26 @@ int TestCli::run(const QStringList &arguments, QString *errors)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-// A single and a pair, cropped on several threads: the library's pixels.
+void TestCli::outputsMatchTheLibrary_data()
+{
+    QTest::addColumn<QString>("detector");
+    QTest::newRow("edges") << "edges";
+    QTest::newRow("object") << "object";
+}
+
+// A single and a pair, cropped on several threads by either detector: the library's pixels, and
+// no warning for objects that stand out clearly.
 void TestCli::outputsMatchTheLibrary()
 {
+    QFETCH(QString, detector);
     QTemporaryDir out;
     const QString folder = out.filePath("made/by it");
-    QCOMPARE(run({"-q", "-c", "-p", "7", "-w", "250", "--pair", "2:0", "-j", "3", "-o", folder,
-                  m_inputs["A"], m_inputs["B"], m_inputs["C"]}),
+    QString errors;
+    QCOMPARE(run({"-q", "-c", "--detect", detector, "-p", "7", "-w", "250", "--pair", "2:0", "-j",
+                  "3", "-o", folder, m_inputs["A"], m_inputs["B"], m_inputs["C"]},
+                 &errors),
              0);
+    QCOMPARE(errors, QString());
     ImageOptions options;
     options.crop = true;
     options.padding = 7;
@@ -94,7 +108,10 @@ void TestCli::outputsMatchTheLibrary()
     std::vector<cv::Mat> expected;
     for (const char *input : {"A", "B", "C"}) {
         const cv::Mat photo = readImageFile(m_inputs[input]);
-        expected.push_back(processPhoto(photo, options, detectObjectBox(photo)));
+        const cv::Rect box = detector == "edges"
+                                 ? detectObjectBox(photo)
+                                 : detectObjectInCopy(reducedCopy(photo), photo.size()).box;
+        expected.push_back(processPhoto(photo, options, box));
     }
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), QStringList({"1.png", "2_0.png"}));
     QVERIFY(samePixels(readPng(folder + "/1.png"), expected.at(1)));
@@ -158,6 +175,8 @@ void TestCli::runs_data()
     QTest::newRow("sizes: percent, original, never enlarged")
         << QStringList{"-q", "-c", "-p", "5%", "-w", "original", "--no-enlarge", "-o", "OUT", "A"}
         << 0 << QStringList{"0.png"};
+    QTest::newRow("detector of no kind")
+        << QStringList{"-c", "--detect", "faces", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("padding of no percentage")
         << QStringList{"-c", "-p", "x%", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("budget 0") << QStringList{"--budget", "0", "-o", "OUT", "A"} << 2

@@ -1,6 +1,7 @@
 // Guards the object detector's contract on generated photos whose object is known: the box holds
 // the object and little else, at any pixel size, and the detector is unsure where nothing stands
 // out.
+#include "image/imageoptions.h"
 #include "image/objectdetection.h"
 #include "support/testimages.h"
 
@@ -20,7 +21,8 @@ cv::Mat sweep(const cv::Size &size)
             const double dx = (x - size.width / 2.0) / size.width;
             const double dy = (y - size.height / 2.0) / size.height;
             const double light = (235 - 30.0 * y / size.height) * (1 - 0.35 * (dx * dx + dy * dy));
-            image.at<cv::Vec3b>(y, x) = cv::Vec3b(uchar(light), uchar(light - 4), uchar(light - 10));
+            image.at<cv::Vec3b>(y, x) =
+                cv::Vec3b(uchar(light), uchar(light - 4), uchar(light - 10));
         }
     return image;
 }
@@ -119,16 +121,19 @@ private slots:
     void knownObjects();
     void nothingStandsOut();
     void boxScalesOutwards();
+    void descriptorKey_data();
+    void descriptorKey();
 };
 
 void TestObjectDetection::knownObjects_data()
 {
     QTest::addColumn<cv::Mat>("image");
     QTest::addColumn<cv::Rect>("object");
-    const std::pair<const char *, Scene> scenes[] = {{"sweep with a soft shadow", sweepWithShadow()},
-                                                    {"two parts of one object", twoParts()},
-                                                    {"touching the edge", touchingEdge()},
-                                                    {"on a textured ground", onGrass()}};
+    const std::pair<const char *, Scene> scenes[] = {
+        {"sweep with a soft shadow", sweepWithShadow()},
+        {"two parts of one object", twoParts()},
+        {"touching the edge", touchingEdge()},
+        {"on a textured ground", onGrass()}};
     for (const auto &[name, scene] : scenes) {
         QTest::newRow(name) << scene.image << scene.object;
         const Scene large = atCameraSize(scene, 6);
@@ -146,7 +151,6 @@ void TestObjectDetection::knownObjects()
     const QByteArray box = QByteArray::number(found.box.x) + ',' + QByteArray::number(found.box.y) +
                            ',' + QByteArray::number(found.box.width) + ',' +
                            QByteArray::number(found.box.height);
-    qDebug() << box << overlap(found.box, object) << found.confidence;
     QVERIFY2((found.box & object).area() >= 0.98 * object.area(), box);
     QVERIFY2(overlap(found.box, object) >= 0.85, box);
     QVERIFY2(objectDoubt(found).isEmpty(), QByteArray::number(found.confidence));
@@ -171,6 +175,30 @@ void TestObjectDetection::boxScalesOutwards()
     QCOMPARE(scaleBox({1, 1, 2, 2}, {3, 3}, {10, 10}), cv::Rect(3, 3, 7, 7));
     QCOMPARE(scaleBox({0, 0, 750, 500}, {750, 500}, {6000, 4000}), cv::Rect(0, 0, 6000, 4000));
     QCOMPARE(scaleBox({10, 10, 5, 5}, {}, {10, 10}), cv::Rect());
+}
+
+void TestObjectDetection::descriptorKey_data()
+{
+    QTest::addColumn<QString>("descriptor");
+    QTest::addColumn<bool>("object");
+    QTest::addColumn<QString>("written");
+    const QString plain = QStringLiteral("3#crop=1&padding=50&maxWidth=400");
+    QTest::newRow("no key: edges, written as before") << plain << false << plain;
+    QTest::newRow("edges named") << plain + "&detect=edges" << false << plain;
+    QTest::newRow("object") << plain + "&detect=object" << true << plain + "&detect=object";
+    QTest::newRow("object with a box")
+        << plain + "&box=1,2,3,4&detect=object" << true << plain + "&box=1,2,3,4&detect=object";
+    QTest::newRow("unknown: edges") << plain + "&detect=faces" << false << plain;
+}
+
+void TestObjectDetection::descriptorKey()
+{
+    QFETCH(QString, descriptor);
+    QFETCH(bool, object);
+    QFETCH(QString, written);
+    const ImageOptions options = parseOptions(descriptor);
+    QCOMPARE(options.detector == Detector::Object, object);
+    QCOMPARE(descriptorText(options), written);
 }
 
 QTEST_GUILESS_MAIN(TestObjectDetection)

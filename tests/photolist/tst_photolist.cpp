@@ -1,5 +1,6 @@
 // Guards what a tile is told to show: a cropped photo whose object is not found yet shows whole,
 // so that no preview thread detects beside the workers, and cropped as soon as the box is known.
+#include "session/history.h"
 #include "session/photolist.h"
 #include "session/photostore.h"
 #include "support/testimages.h"
@@ -17,6 +18,7 @@ private slots:
     void sizesReachTheSource();
     void handBoxClearsDoubt_data();
     void handBoxClearsDoubt();
+    void detectorPerPhoto();
 };
 
 void TestPhotoList::shownSource_data()
@@ -94,7 +96,8 @@ void TestPhotoList::handBoxClearsDoubt()
     const QVariantMap byHand{{"crop", true}, {"box", "10,10,30,20"}};
     if (fixedFirst)
         list.setOptions({0}, byHand);
-    list.setBoxReady(photo, Detector::Edges, QStringLiteral("No object was found: check this crop."));
+    list.setBoxReady(photo, Detector::Edges,
+                     QStringLiteral("No object was found: check this crop."));
     QCOMPARE(list.index(0).data(PhotoList::DoubtRole).toString().isEmpty(), fixedFirst);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
     list.setOptions({0}, byHand);
@@ -110,6 +113,48 @@ void TestPhotoList::handBoxClearsDoubt()
     list.setOptions({1}, byHand);
     QCOMPARE(list.index(1).data(PhotoList::DoubtRole).toString(),
              "The file ends early: its lower part is missing.");
+}
+
+// A photo's detector reaches its descriptor and its doubt; a box not found yet by the detector
+// chosen is asked for, once, and an undo brings back the other detector's box and doubt.
+void TestPhotoList::detectorPerPhoto()
+{
+    PhotoStore store;
+    History history;
+    PhotoList list(&store, &history);
+    std::vector<std::pair<int, Detector>> wanted;
+    connect(&list, &PhotoList::boxWanted,
+            [&wanted](int photo, Detector detector) { wanted.emplace_back(photo, detector); });
+    const int photo = store.addImage(plainImage(80, 60, {1, 2, 3}));
+    list.append(photo, QStringLiteral("a.png"));
+    list.setBoxReady(photo, Detector::Edges, QString());
+    const QModelIndex row = list.index(0);
+    const auto state = [&row] {
+        return QStringList{row.data(PhotoList::DetectRole).toString(),
+                           row.data(PhotoList::BoxReadyRole).toString(),
+                           row.data(PhotoList::DoubtRole).toString()};
+    };
+    QCOMPARE(state(), (QStringList{"edges", "true", ""}));
+
+    list.setOptions({0}, {{"crop", true}, {"detect", "object"}});
+    QVERIFY(row.data(PhotoList::SourceRole).toString().endsWith("&detect=object"));
+    QCOMPARE(wanted, (std::vector<std::pair<int, Detector>>{{photo, Detector::Object}}));
+    QCOMPARE(state(), (QStringList{"object", "false", ""}));
+    const QString doubt = QStringLiteral("The object could not be told from its background.");
+    list.setBoxReady(photo, Detector::Object, doubt);
+    QCOMPARE(state(), (QStringList{"object", "true", doubt}));
+    QCOMPARE(list.commonOptions({0}).value("detect").toString(), "object");
+
+    history.undo();
+    QCOMPARE(state(), (QStringList{"edges", "true", ""}));
+    history.redo();
+    QCOMPARE(state(), (QStringList{"object", "true", doubt}));
+    QCOMPARE(wanted.size(), size_t(1));
+
+    // Set as Default: new photos start with the detector.
+    list.setDefaults({{"detect", "object"}});
+    list.append(store.addImage(plainImage(80, 60, {1, 2, 3})), QStringLiteral("b.png"));
+    QCOMPARE(list.index(1).data(PhotoList::DetectRole).toString(), "object");
 }
 
 QTEST_APPLESS_MAIN(TestPhotoList)

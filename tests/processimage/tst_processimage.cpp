@@ -1,6 +1,9 @@
 // Guards the crop: box accuracy, grey weights, pixels against a naive crop, hand boxes.
+#include "image/decode.h"
 #include "image/detection.h"
 #include "image/framing.h"
+#include "image/objectdetection.h"
+#include "image/turn.h"
 #include "session/photostore.h"
 #include "support/testimages.h"
 
@@ -72,6 +75,7 @@ class TestProcessImage : public QObject
 
 private slots:
     void detectedCrop();
+    void objectDetectorCrop();
     void greyUsesRgbWeights();
     void handChosenBox_data();
     void handChosenBox();
@@ -110,6 +114,29 @@ void TestProcessImage::detectedCrop()
                  qPrintable(descriptor));
         QVERIFY(result.empty() || result.isContinuous());
     }
+}
+
+// The object detector's crop: its box found in the photo's reduced copy, mapped onto the photo,
+// turned with it; the photo's edge box stays what a descriptor without the key crops to.
+void TestProcessImage::objectDetectorCrop()
+{
+    const cv::Mat photo =
+        objectImage({1800, 1200}, {500, 300, 700, 500}, {200, 200, 190}, {40, 60, 160});
+    const int index = m_store.addImage(photo);
+    const ObjectDetection found = m_store.objectDetection(index);
+    QCOMPARE(found.box, detectObjectInCopy(reducedCopy(photo), photo.size()).box);
+    QVERIFY((found.box & cv::Rect(500, 300, 700, 500)) == cv::Rect(500, 300, 700, 500));
+    QVERIFY(found.box.area() < 1.2 * 700 * 500);
+    const QString edges = QStringLiteral("%1#crop=1&padding=10&maxWidth=300&rotate=1").arg(index);
+    ImageOptions options = parseOptions(edges);
+    const cv::Mat turned = turnImage(photo, turnOf(options));
+    QVERIFY(
+        samePixels(m_store.render(edges),
+                   processPhoto(turned, options,
+                                turnBox(m_store.objectBox(index), photo.size(), turnOf(options)))));
+    QVERIFY(samePixels(
+        m_store.render(edges + "&detect=object"),
+        processPhoto(turned, options, turnBox(found.box, photo.size(), turnOf(options)))));
 }
 
 void TestProcessImage::greyUsesRgbWeights()
