@@ -33,7 +33,10 @@ Planned plan(PhotoStore &store, const QString &descriptor)
     const cv::Rect box =
         options.crop
             ? cropBox(options, size,
-                      [&] { return turnBox(store.objectBox(options.index), photoSize, turn); })
+                      [&] {
+                          return turnBox(store.detectedBox(options.index, options.detector),
+                                         photoSize, turn);
+                      })
             : cv::Rect();
     return {frameImage(options, size, box), preview, size};
 }

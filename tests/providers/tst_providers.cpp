@@ -49,7 +49,11 @@ void TestProviders::previewShowsTheExport_data()
     QTest::newRow("cropped") << "#crop=1&padding=50&maxWidth=400" << true;
     QTest::newRow("cropped, wide margin") << "#crop=1&padding=700&maxWidth=300" << true;
     QTest::newRow("cropped, no margin") << "#crop=1&padding=0&maxWidth=600" << true;
+    QTest::newRow("cropped by the object detector")
+        << "#crop=1&padding=20&maxWidth=400&detect=object" << true;
     QTest::newRow("nothing to crop to") << "#crop=1&padding=0" << false;
+    QTest::newRow("nothing to crop to, object detector")
+        << "#crop=1&padding=0&detect=object" << false;
     QTest::newRow("width 0") << "#crop=1&padding=10&maxWidth=0" << true;
 }
 
