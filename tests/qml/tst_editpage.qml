@@ -109,6 +109,26 @@ Item {
             cvimage.photos.defaults = { maxWidth: 400, paddingPercent: false }
         }
 
+        // The detector chosen reaches the selected photos' sources and shows mixed (neither
+        // checked) where they differ; an undo brings the other back.
+        function test_detectionChooser() {
+            var edges = findChild(editPage, "detectEdges")
+            var object = findChild(editPage, "detectObject")
+            mouseClick(tile(0))
+            tryVerify(function () { return edges.checked && !object.checked })
+            mouseClick(object)
+            compare(cvimage.photos.commonOptions([0]).detect, "object")
+            mouseClick(tile(1))
+            tryVerify(function () { return !edges.checked && !object.checked })
+            mouseClick(edges)
+            compare(cvimage.photos.commonOptions([0, 1]).detect, "edges")
+            cvimage.history.undo()
+            tryVerify(function () { return !edges.checked && !object.checked })
+            cvimage.history.undo()
+            tryVerify(function () { return edges.checked })
+            press("deselectAll")
+        }
+
         // Tab until the item has the keyboard; false when a round of the window does not reach it.
         function tabTo(item) {
             for (var i = 0; i < 40 && !item.activeFocus; ++i)
