@@ -1,5 +1,6 @@
 #include "cli/batchoptions.h"
 
+#include "image/framepresets.h"
 #include "image/photofiles.h"
 
 #include <QColor>
@@ -81,6 +82,34 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                 "plain background; object: the object told from its background, for any "
                 "background, and fast."),
         "edges|object", "edges");
+    const QCommandLineOption aspect(
+        "aspect",
+        Cli::tr("Grow every photo's crop (a whole photo when not cropped), and every pair, to a "
+                "frame of this aspect around it (1:1, 4:5, 3:4, 2:3, 16:9, ...); free (default): "
+                "its own."),
+        "W:H|free", "free");
+    const QCommandLineOption fill(
+        "fill",
+        Cli::tr("The object fills N% of the frame (its longer side), instead of --padding."), "N%");
+    const QCommandLineOption size(
+        "size",
+        Cli::tr(
+            "Every photo, and every pair, exactly W × H pixels (the frame's aspect is then W:H); "
+            "with --no-enlarge a smaller crop is not scaled up but framed."),
+        "WxH");
+    const QCommandLineOption frameColour(
+        "frame-colour",
+        Cli::tr("Where a frame reaches beyond the photo: a name or #rrggbb (default white); a "
+                "pair's frame takes --background on a canvas."),
+        "COLOUR", "white");
+    QStringList presetIds;
+    for (const FramePreset &preset : framePresets())
+        presetIds << preset.id;
+    const QCommandLineOption preset(
+        "preset",
+        Cli::tr("A frame with a name (%1); the options above given beside it win.")
+            .arg(presetIds.join(QStringLiteral(", "))),
+        "NAME");
     const QCommandLineOption noEnlarge(
         "no-enlarge", Cli::tr("Never scale a cut-out up to the width, only down."));
     const QCommandLineOption pair(
@@ -132,9 +161,10 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         "MiB", "512");
     const QCommandLineOption force({"f", "force"}, Cli::tr("Replace files that already exist."));
     const QCommandLineOption quiet({"q", "quiet"}, Cli::tr("No progress."));
-    parser.addOptions({output, crop, detect, padding, width, noEnlarge, pair, pairLayout, gap,
-                       background, names, format, quality, colour, metadata, jobs, budget, force,
-                       quiet});
+    parser.addOptions({output,     crop,     detect,      padding, width,     aspect,
+                       fill,       size,     frameColour, preset,  noEnlarge, pair,
+                       pairLayout, gap,      background,  names,   format,    quality,
+                       colour,     metadata, jobs,        budget,  force,     quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -173,6 +203,42 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     options.image.maxWidth =
         options.image.originalSize ? ImageOptions().maxWidth : wholeNumber(parser.value(width), 1);
     options.image.noEnlarge = parser.isSet(noEnlarge);
+    if (parser.isSet(preset)) {
+        const FramePreset chosen = framePreset(parser.value(preset));
+        if (chosen.id.isEmpty())
+            return usageError(Cli::tr("--preset takes one of %1").arg(presetIds.join(", ")));
+        options.image.aspect = chosen.aspect;
+        options.image.fill = chosen.fill;
+        options.image.exactSize = chosen.size;
+        options.image.frameColour = chosen.colour;
+    }
+    if (parser.isSet(aspect) && parser.value(aspect) != QLatin1String("free")) {
+        options.image.aspect = parseAspect(parser.value(aspect));
+        if (options.image.aspect.empty())
+            return usageError(Cli::tr("--aspect takes W:H (two positive whole numbers) or free"));
+    } else if (parser.isSet(aspect)) {
+        options.image.aspect = {};
+    }
+    if (parser.isSet(fill)) {
+        QString fillText = parser.value(fill);
+        if (fillText.endsWith(QLatin1Char('%')))
+            fillText.chop(1);
+        options.image.fill = wholeNumber(fillText, 1);
+        if (options.image.fill < 1 || options.image.fill > 100)
+            return usageError(Cli::tr("--fill takes a percentage from 1 to 100"));
+    }
+    if (parser.isSet(size)) {
+        options.image.exactSize = parseSize(parser.value(size));
+        if (options.image.exactSize.empty())
+            return usageError(Cli::tr("--size takes WxH (two positive whole numbers)"));
+    }
+    if (parser.isSet(frameColour) || !parser.isSet(preset)) {
+        const QColor colour(parser.value(frameColour));
+        if (!colour.isValid())
+            return usageError(Cli::tr("--frame-colour takes a colour name or #rrggbb"));
+        options.image.frameColour =
+            cv::Vec3b(uchar(colour.red()), uchar(colour.green()), uchar(colour.blue()));
+    }
     bool detectorNamed = false;
     options.image.detector = parseDetector(parser.value(detect), &detectorNamed);
     if (!detectorNamed)
@@ -208,6 +274,11 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
         return usageError(Cli::tr("--background takes a colour name or #rrggbb"));
     options.pairStyle.background =
         cv::Vec3b(uchar(canvas.red()), uchar(canvas.green()), uchar(canvas.blue()));
+    // A pair is framed as its photos are, on the frame's colour unless it is on a canvas.
+    options.pairStyle.aspect = options.image.aspect;
+    options.pairStyle.exactSize = options.image.exactSize;
+    if (options.pairStyle.layout != PairLayout::Canvas)
+        options.pairStyle.background = options.image.frameColour;
     const QString naming = parser.value(names);
     if (naming != QLatin1String("index") && naming != QLatin1String("original"))
         return usageError(Cli::tr("--names takes index or original"));

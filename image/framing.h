@@ -10,11 +10,14 @@
 constexpr double maxImagePixels = double(1 << 30);
 
 // Where a processed image comes from and how large it is: the region of the stored image it
-// shows and the size that region is scaled to. Both empty when the options yield no picture.
+// shows and the size of the picture. Both empty when the options yield no picture. A framed crop's
+// region may reach beyond the image (the frame's colour stands there) and may land on a part of
+// the picture only (a never enlarged crop on an exact size): placed; empty for the whole picture.
 struct Framing
 {
     cv::Rect region;
     cv::Size size;
+    cv::Rect placed;
 };
 // The box a crop is cut around: the one chosen by hand, clipped to the photo, or, when there is
 // none or nothing of it lies on the photo, the detected one (asked of detected only then).
@@ -27,8 +30,15 @@ Framing frameImage(const ImageOptions &options, const cv::Size &imageSize,
 
 // A decoded photo processed with options (the index is unused): the photo itself, its pixels
 // shared rather than copied (a 24-megapixel copy costs 72 MB a worker), or the framing of its
-// objectBox scaled into a fresh buffer. Empty when there is no picture.
+// objectBox (of the whole photo when framed uncropped) scaled into a fresh buffer. Empty when
+// there is no picture.
 cv::Mat processPhoto(const cv::Mat &photo, const ImageOptions &options, const cv::Rect &objectBox);
+
+// The picture of a region of source scaled into target (the whole picture when empty) of a
+// picture of size, the colour where source has no pixels. region is in source's pixels, and may
+// be a fraction of them (a reduced copy's share of a region of the photo).
+cv::Mat renderFrame(const cv::Mat &source, const cv::Rect2d &region, const cv::Size &size,
+                    const cv::Rect &target, const cv::Vec3b &colour, int interpolation);
 
 // The box grown by padding on every side and clipped to the image; empty when nothing is left.
 cv::Rect paddedRegion(const cv::Rect &box, int padding, const cv::Size &imageSize);

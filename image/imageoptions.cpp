@@ -13,17 +13,67 @@ enum OptionKey {
     NoEnlargeKey,
     RotateKey,
     StraightenKey,
-    DetectKey
+    DetectKey,
+    AspectKey,
+    FillKey,
+    SizeKey,
+    FrameColourKey
 };
+
+// Two positive whole numbers around a separator; an empty size otherwise.
+cv::Size parsePair(const QString &text, QChar separator)
+{
+    const QStringList parts = text.split(separator);
+    bool wide = false;
+    bool high = false;
+    const int width = parts.value(0).toInt(&wide, 10);
+    const int height = parts.value(1).toInt(&high, 10);
+    return parts.size() == 2 && wide && high && width > 0 && height > 0 ? cv::Size(width, height)
+                                                                        : cv::Size();
+}
 
 const QString urlPrefix = QStringLiteral("image://cv/");
 } // namespace
 
-const QStringList optionKeys = {QStringLiteral("crop"),           QStringLiteral("padding"),
-                                QStringLiteral("maxWidth"),       QStringLiteral("box"),
-                                QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
-                                QStringLiteral("noEnlarge"),      QStringLiteral("rotate"),
-                                QStringLiteral("straighten"),     QStringLiteral("detect")};
+const QStringList optionKeys = {
+    QStringLiteral("crop"),      QStringLiteral("padding"),        QStringLiteral("maxWidth"),
+    QStringLiteral("box"),       QStringLiteral("paddingPercent"), QStringLiteral("originalSize"),
+    QStringLiteral("noEnlarge"), QStringLiteral("rotate"),         QStringLiteral("straighten"),
+    QStringLiteral("detect"),    QStringLiteral("aspect"),         QStringLiteral("fill"),
+    QStringLiteral("size"),      QStringLiteral("frameColour")};
+
+bool isFramed(const ImageOptions &options)
+{
+    return !options.aspect.empty() || options.fill > 0 || !options.exactSize.empty();
+}
+
+cv::Size parseAspect(const QString &text)
+{
+    return parsePair(text, QLatin1Char(':'));
+}
+
+cv::Size parseSize(const QString &text)
+{
+    return parsePair(text, QLatin1Char('x'));
+}
+
+namespace {
+QString pairText(const cv::Size &size, QChar separator)
+{
+    return size.empty() ? QString()
+                        : QString::number(size.width) + separator + QString::number(size.height);
+}
+} // namespace
+
+QString aspectText(const cv::Size &aspect)
+{
+    return pairText(aspect, QLatin1Char(':'));
+}
+
+QString sizeText(const cv::Size &size)
+{
+    return pairText(size, QLatin1Char('x'));
+}
 
 QString detectorName(Detector detector)
 {
@@ -112,6 +162,25 @@ ImageOptions parseOptions(const QString &descriptor)
         case DetectKey:
             options.detector = parseDetector(value);
             break;
+        case AspectKey:
+            options.aspect = parseAspect(value);
+            break;
+        case FillKey: {
+            // A share of the frame: anything else is none.
+            const int fill = value.toInt(nullptr, 10);
+            options.fill = fill > 0 && fill <= 100 ? fill : 0;
+            break;
+        }
+        case SizeKey:
+            options.exactSize = parseSize(value);
+            break;
+        case FrameColourKey: {
+            bool ok = false;
+            const uint rgb = value.toUInt(&ok, 16);
+            if (ok && value.size() == 6)
+                options.frameColour = cv::Vec3b(uchar(rgb >> 16), uchar(rgb >> 8), uchar(rgb));
+            break;
+        }
         default:
             break;
         }
@@ -141,6 +210,20 @@ QString descriptorText(const ImageOptions &options)
         more += QStringLiteral("&straighten=%1").arg(options.straighten);
     if (options.detector != Detector::Edges)
         more += QStringLiteral("&detect=") + detectorName(options.detector);
+    if (!options.aspect.empty())
+        more +=
+            QStringLiteral("&aspect=%1:%2").arg(options.aspect.width).arg(options.aspect.height);
+    if (options.fill > 0)
+        more += QStringLiteral("&fill=%1").arg(options.fill);
+    if (!options.exactSize.empty())
+        more += QStringLiteral("&size=%1x%2")
+                    .arg(options.exactSize.width)
+                    .arg(options.exactSize.height);
+    const cv::Vec3b &colour = options.frameColour;
+    if (colour != cv::Vec3b(255, 255, 255))
+        more += QStringLiteral("&frameColour=%1")
+                    .arg((uint(colour[0]) << 16) | (uint(colour[1]) << 8) | colour[2], 6, 16,
+                         QLatin1Char('0'));
     return text + more;
 }
 

@@ -35,7 +35,26 @@ struct ImageOptions
     // object box; empty when none was given or it did not parse or has no area.
     cv::Rect box;
     Detector detector = Detector::Edges;
+    // A frame of a fixed aspect (width:height) grown around the crop; empty for the crop's own
+    // aspect. The object filling this percentage of the frame (its longer side against the frame's
+    // matching side) instead of the padding; 0 for the padding. An exact size of the picture,
+    // whose aspect is then the frame's; empty for the width. The colour of the frame where the
+    // photo has no pixels.
+    cv::Size aspect;
+    int fill = 0;
+    cv::Size exactSize;
+    cv::Vec3b frameColour{255, 255, 255};
 };
+
+// Whether options frame the crop (an aspect, a fill or an exact size): without, the crop is the
+// padded box clipped to the photo, as it always was.
+bool isFramed(const ImageOptions &options);
+// "W:H" and "WxH": two positive whole numbers; an empty size otherwise. aspectText and
+// sizeText write them, an empty text for an empty size.
+cv::Size parseAspect(const QString &text);
+cv::Size parseSize(const QString &text);
+QString aspectText(const cv::Size &aspect);
+QString sizeText(const cv::Size &size);
 
 // The largest angle a photo is straightened by, either way.
 constexpr double maxStraighten = 45.0;
@@ -47,7 +66,8 @@ extern const QStringList optionKeys;
 ImageOptions parseOptions(const QString &descriptor);
 // The descriptor of options: "3#crop=1&padding=50&maxWidth=400", then "&box=x,y,w,h" when a box
 // was chosen by hand and "&paddingPercent=1", "&originalSize=1", "&noEnlarge=1", "&rotate=q",
-// "&straighten=d", "&detect=object" when set (so the descriptors of what was there before stay as
+// "&straighten=d", "&detect=object", "&aspect=W:H", "&fill=N", "&size=WxH" and
+// "&frameColour=rrggbb" when set (so the descriptors of what was there before stay as
 // they were). parseOptions gives the options back.
 QString descriptorText(const ImageOptions &options);
 

@@ -2,6 +2,7 @@
 
 #include "image/failsafe.h"
 #include "image/framing.h"
+#include "image/imageoptions.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -71,16 +72,26 @@ PairStyle pairStyleOf(const QVariantMap &options)
     parsePairLayout(options.value(QStringLiteral("pairLayout")).toString(), &style.layout);
     style.gap = std::max(0, options.value(QStringLiteral("gap"), 0).toInt());
     parseColour(options.value(QStringLiteral("background")).toString(), &style.background);
+    style.aspect = parseAspect(options.value(QStringLiteral("aspect")).toString());
+    style.exactSize = parseSize(options.value(QStringLiteral("size")).toString());
     return style;
 }
 
 QString pairStyleText(const PairStyle &style)
 {
-    if (style.layout == PairLayout::Stretch)
+    const bool framed = !style.aspect.empty() || !style.exactSize.empty();
+    if (style.layout == PairLayout::Stretch && !framed)
         return {};
     QString text = QStringLiteral("pairLayout=") + layoutNames[int(style.layout)];
     if (style.layout == PairLayout::Canvas)
-        text += QStringLiteral("&gap=%1&background=").arg(style.gap) + colourText(style.background);
+        text += QStringLiteral("&gap=%1").arg(style.gap);
+    if (style.layout == PairLayout::Canvas || framed)
+        text += QStringLiteral("&background=") + colourText(style.background);
+    if (!style.aspect.empty())
+        text += QStringLiteral("&aspect=%1:%2").arg(style.aspect.width).arg(style.aspect.height);
+    if (!style.exactSize.empty())
+        text +=
+            QStringLiteral("&size=%1x%2").arg(style.exactSize.width).arg(style.exactSize.height);
     return text;
 }
 
@@ -95,7 +106,38 @@ PairStyle parsePairStyle(const QString &text)
     return pairStyleOf(options);
 }
 
-PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style)
+namespace {
+// The joined picture in the middle of a frame of the style's aspect, grown on one side only, then
+// scaled to the style's exact size: the halves' places moved and scaled with it.
+PairGeometry framed(const PairGeometry &joined, const PairStyle &style)
+{
+    const cv::Size ratio = style.exactSize.empty() ? style.aspect : style.exactSize;
+    if (ratio.empty() || joined.size.empty())
+        return joined;
+    const double aspect = double(ratio.width) / ratio.height;
+    const double width = std::max(double(joined.size.width), joined.size.height * aspect);
+    const double height = width / aspect;
+    const cv::Size size = style.exactSize.empty()
+                              ? cv::Size(int(std::lround(width)), int(std::lround(height)))
+                              : style.exactSize;
+    if (double(size.width) * size.height > maxImagePixels)
+        return {};
+    const double sx = size.width / width;
+    const double sy = size.height / height;
+    const double left = (width - joined.size.width) / 2;
+    const double top = (height - joined.size.height) / 2;
+    const auto place = [&](const cv::Rect &half) {
+        const cv::Point from(int(std::lround((half.x + left) * sx)),
+                             int(std::lround((half.y + top) * sy)));
+        const cv::Point to(int(std::lround((half.br().x + left) * sx)),
+                           int(std::lround((half.br().y + top) * sy)));
+        return cv::Rect(from, cv::Point(std::max(to.x, from.x + 1), std::max(to.y, from.y + 1))) &
+               cv::Rect(cv::Point(0, 0), size);
+    };
+    return {size, place(joined.left), place(joined.right)};
+}
+
+PairGeometry joinedGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style)
 {
     if (left.empty() || right.empty())
         return {};
@@ -132,6 +174,12 @@ PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const Pai
             {gap, gap, leftWidth, height},
             {2 * gap + leftWidth, gap, rightWidth, height}};
 }
+} // namespace
+
+PairGeometry pairGeometry(const cv::Size &left, const cv::Size &right, const PairStyle &style)
+{
+    return framed(joinedGeometry(left, right, style), style);
+}
 
 cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right, const PairStyle &style)
 {
@@ -143,7 +191,7 @@ cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right, const PairStyle &sty
     return orEmpty([&] {
         // Both halves go straight into the joined picture: no scaled copy of either.
         cv::Mat joined(geometry.size, left.type());
-        if (style.layout == PairLayout::Canvas)
+        if (style.layout == PairLayout::Canvas || !style.aspect.empty() || !style.exactSize.empty())
             joined.setTo(cv::Scalar(style.background[0], style.background[1], style.background[2]));
         scaleInto(left, joined(geometry.left));
         if (style.layout == PairLayout::Stretch && right.rows != left.rows) {

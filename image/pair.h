@@ -21,16 +21,22 @@ struct PairStyle
     // Canvas only: the gap in pixels and the background's RGB colour.
     int gap = 0;
     cv::Vec3b background{255, 255, 255};
+    // A frame of this aspect (width:height) around the joined picture, on the background, and
+    // the exact size of the framed picture (its aspect then the frame's); empty for none.
+    cv::Size aspect;
+    cv::Size exactSize;
 };
 
 // "stretch", "proportional" or "canvas"; false for any other name.
 bool parsePairLayout(const QString &name, PairLayout *layout);
 
-// A style from the options script code gives: "pairLayout" (a name above), "gap" (pixels) and
-// "background" ("#rrggbb"); what is missing or wrong stays as in the default style.
+// A style from the options script code gives: "pairLayout" (a name above), "gap" (pixels),
+// "background" ("#rrggbb"), "aspect" ("W:H") and "size" ("WxH"); what is missing or wrong stays
+// as in the default style.
 PairStyle pairStyleOf(const QVariantMap &options);
 // A style as the text a pair's image URL carries, "pairLayout=canvas&gap=20&background=102030",
-// empty for the default style; parsePairStyle reads it back.
+// then "&aspect=W:H", "&size=WxH" (with the background) when framed; empty for the default
+// style. parsePairStyle reads it back.
 QString pairStyleText(const PairStyle &style);
 PairStyle parsePairStyle(const QString &text);
 

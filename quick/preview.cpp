@@ -19,6 +19,9 @@ struct Planned
     Framing framing;
     cv::Mat preview;
     cv::Size imageSize;
+    // Framed: where the photo has no pixels, this colour.
+    bool framed = false;
+    cv::Vec3b colour;
 };
 
 Planned plan(PhotoStore &store, const QString &descriptor)
@@ -38,7 +41,7 @@ Planned plan(PhotoStore &store, const QString &descriptor)
                                          photoSize, turn);
                       })
             : cv::Rect();
-    return {frameImage(options, size, box), preview, size};
+    return {frameImage(options, size, box), preview, size, isFramed(options), options.frameColour};
 }
 
 // The framing's region of the reduced copy scaled to size.
@@ -48,6 +51,22 @@ cv::Mat cut(const Planned &planned, const cv::Size &size)
     const double sx = double(preview.cols) / planned.imageSize.width;
     const double sy = double(preview.rows) / planned.imageSize.height;
     const cv::Rect &region = planned.framing.region;
+    if (planned.framed) {
+        const Framing &framing = planned.framing;
+        const double tx = double(size.width) / framing.size.width;
+        const double ty = double(size.height) / framing.size.height;
+        const cv::Rect target =
+            framing.placed.empty()
+                ? cv::Rect()
+                : cv::Rect(int(framing.placed.x * tx), int(framing.placed.y * ty),
+                           std::max(1, int(framing.placed.width * tx)),
+                           std::max(1, int(framing.placed.height * ty)));
+        const cv::Rect2d reduced(region.x * sx, region.y * sy, region.width * sx,
+                                 region.height * sy);
+        const bool shrinking = size.width < reduced.width;
+        return renderFrame(preview, reduced, size, target, planned.colour,
+                           shrinking ? cv::INTER_AREA : cv::INTER_LINEAR);
+    }
     const int left = std::min(int(region.x * sx), preview.cols - 1);
     const int top = std::min(int(region.y * sy), preview.rows - 1);
     const int right = std::max(int(std::ceil(region.br().x * sx)), left + 1);

@@ -1,9 +1,11 @@
 #include "session/cvimage.h"
 
+#include "image/framepresets.h"
 #include "image/imageoptions.h"
 #include "image/photofiles.h"
 #include "session/session.h"
 
+#include <QColor>
 #include <QQmlEngine>
 #include <QUrl>
 
@@ -56,6 +58,20 @@ ImportJob *CvImage::importer() const
 ExportJob *CvImage::exporter() const
 {
     return m_session->exporter();
+}
+
+QVariantList CvImage::framePresets() const
+{
+    QVariantList presets;
+    for (const FramePreset &preset : ::framePresets())
+        presets << QVariantMap{
+            {QStringLiteral("name"), preset.name},
+            {QStringLiteral("aspect"), aspectText(preset.aspect)},
+            {QStringLiteral("fill"), preset.fill},
+            {QStringLiteral("size"), sizeText(preset.size)},
+            {QStringLiteral("frameColour"),
+             QColor(preset.colour[0], preset.colour[1], preset.colour[2]).name()}};
+    return presets;
 }
 
 QStringList CvImage::photoPatterns() const

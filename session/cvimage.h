@@ -31,6 +31,10 @@ class CvImage : public QObject, public QQmlParserStatus
     Q_PROPERTY(History *history READ history CONSTANT)
     // The file-name patterns of the photos it can import ("*.jpg", ...).
     Q_PROPERTY(QStringList photoPatterns READ photoPatterns CONSTANT)
+    // The frames of the places photos go, as the pages set them on photos: each a map of "name"
+    // and the frame's keys PhotoList::setOptions takes ("aspect", "fill", "size",
+    // "frameColour").
+    Q_PROPERTY(QVariantList framePresets READ framePresets CONSTANT)
     // Files listed already are imported again: off unless set.
     Q_PROPERTY(bool allowDuplicates MEMBER m_allowDuplicates NOTIFY allowDuplicatesChanged)
 
@@ -47,6 +51,7 @@ public:
     History *history() const;
     Session *session() const { return m_session; }
     QStringList photoPatterns() const;
+    QVariantList framePresets() const;
 
     // Decodes one file and returns once it is listed or refused. A file that cannot be decoded
     // is skipped: nothing is listed and nothing is signalled.

@@ -4,6 +4,7 @@
 #include "session/history.h"
 #include "session/photostore.h"
 
+#include <QColor>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -25,6 +26,41 @@ const QVector<int> optionRoles = {
     PhotoList::DoubtRole,  PhotoList::BoxReadyRole, PhotoList::DetectRole};
 
 // What a change of these options is called in the Undo button.
+const QString frameKeys[] = {QStringLiteral("aspect"), QStringLiteral("fill"),
+                             QStringLiteral("size"), QStringLiteral("frameColour")};
+
+QString colourName(const cv::Vec3b &colour)
+{
+    return QColor(colour[0], colour[1], colour[2]).name();
+}
+
+// Values with the frame's options added as the pages name them.
+QVariantMap withFrame(const ImageOptions &options, QVariantMap values)
+{
+    values.insert(frameKeys[0], aspectText(options.aspect));
+    values.insert(frameKeys[1], options.fill);
+    values.insert(frameKeys[2], sizeText(options.exactSize));
+    values.insert(frameKeys[3], colourName(options.frameColour));
+    return values;
+}
+
+// The frame's keys found in values set into options; the others keep theirs.
+void setFrame(const QVariantMap &values, ImageOptions *options)
+{
+    if (values.contains(frameKeys[0]))
+        options->aspect = parseAspect(values.value(frameKeys[0]).toString());
+    if (values.contains(frameKeys[1]))
+        options->fill = std::clamp(values.value(frameKeys[1]).toInt(), 0, 100);
+    if (values.contains(frameKeys[2]))
+        options->exactSize = parseSize(values.value(frameKeys[2]).toString());
+    if (values.contains(frameKeys[3])) {
+        const QColor colour(values.value(frameKeys[3]).toString());
+        if (colour.isValid())
+            options->frameColour =
+                cv::Vec3b(uchar(colour.red()), uchar(colour.green()), uchar(colour.blue()));
+    }
+}
+
 QString changeText(const QVariantMap &options)
 {
     if (options.contains(QStringLiteral("box")))
@@ -36,6 +72,9 @@ QString changeText(const QVariantMap &options)
                                                               : PhotoList::tr("Reset");
     if (options.contains(QStringLiteral("detect")))
         return PhotoList::tr("Detection");
+    for (const QString &key : frameKeys)
+        if (options.contains(key))
+            return PhotoList::tr("Frame");
     if (options.contains(QStringLiteral("straighten")))
         return PhotoList::tr("Straighten");
     if (options.contains(QStringLiteral("padding")))
@@ -147,12 +186,12 @@ QHash<int, QByteArray> PhotoList::roleNames() const
 
 QVariantMap PhotoList::defaults() const
 {
-    return {{QStringLiteral("padding"), m_defaults.padding},
-            {QStringLiteral("maxWidth"), m_defaults.maxWidth},
-            {QStringLiteral("paddingPercent"), m_defaults.paddingPercent},
-            {QStringLiteral("originalSize"), m_defaults.originalSize},
-            {QStringLiteral("noEnlarge"), m_defaults.noEnlarge},
-            {QStringLiteral("detect"), detectorName(m_defaults.detector)}};
+    return withFrame(m_defaults, {{QStringLiteral("padding"), m_defaults.padding},
+                                  {QStringLiteral("maxWidth"), m_defaults.maxWidth},
+                                  {QStringLiteral("paddingPercent"), m_defaults.paddingPercent},
+                                  {QStringLiteral("originalSize"), m_defaults.originalSize},
+                                  {QStringLiteral("noEnlarge"), m_defaults.noEnlarge},
+                                  {QStringLiteral("detect"), detectorName(m_defaults.detector)}});
 }
 
 void PhotoList::setDefaults(const QVariantMap &defaults)
@@ -166,6 +205,7 @@ void PhotoList::setDefaults(const QVariantMap &defaults)
         *flag = defaults.value(key, *flag).toBool();
     m_defaults.detector = parseDetector(
         defaults.value(QStringLiteral("detect"), detectorName(m_defaults.detector)).toString());
+    setFrame(defaults, &m_defaults);
     emit defaultsChanged();
 }
 
@@ -245,6 +285,7 @@ void PhotoList::setOptions(const QVariantList &rows, const QVariantMap &options)
         flag(QStringLiteral("noEnlarge"), &photo.options.noEnlarge);
         if (detect != options.end())
             photo.options.detector = parseDetector(detect->toString());
+        setFrame(options, &photo.options);
         if (box != options.end()) {
             // As drawn on the photo turned as it is now.
             photo.box = fromCv(parseBox(box->toString()));
@@ -312,14 +353,14 @@ QVariantMap PhotoList::commonOptions(const QVariantList &rows) const
         return {};
     const auto valuesOf = [](const Photo &photo) {
         const ImageOptions &o = photo.options;
-        return QVariantMap{{QStringLiteral("crop"), o.crop},
-                           {QStringLiteral("padding"), o.padding},
-                           {QStringLiteral("maxWidth"), o.maxWidth},
-                           {QStringLiteral("paddingPercent"), o.paddingPercent},
-                           {QStringLiteral("originalSize"), o.originalSize},
-                           {QStringLiteral("noEnlarge"), o.noEnlarge},
-                           {QStringLiteral("straighten"), o.straighten},
-                           {QStringLiteral("detect"), detectorName(o.detector)}};
+        return withFrame(o, {{QStringLiteral("crop"), o.crop},
+                             {QStringLiteral("padding"), o.padding},
+                             {QStringLiteral("maxWidth"), o.maxWidth},
+                             {QStringLiteral("paddingPercent"), o.paddingPercent},
+                             {QStringLiteral("originalSize"), o.originalSize},
+                             {QStringLiteral("noEnlarge"), o.noEnlarge},
+                             {QStringLiteral("straighten"), o.straighten},
+                             {QStringLiteral("detect"), detectorName(o.detector)}});
     };
     QVariantMap common = valuesOf(*chosen.front());
     for (const Photo *photo : chosen) {

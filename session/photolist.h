@@ -24,7 +24,8 @@ class PhotoList : public QAbstractListModel
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     // What a photo starts with ("padding", "maxWidth", "paddingPercent", "originalSize",
-    // "noEnlarge", "detect"): padding 50, width 400, the edge detector until set.
+    // "noEnlarge", "detect" and the frame's keys): padding 50, width 400, the edge detector and
+    // no frame until set.
     Q_PROPERTY(QVariantMap defaults READ defaults WRITE setDefaults NOTIFY defaultsChanged)
 
 public:
@@ -79,9 +80,10 @@ public:
 
     // Gives the rows the options named in options ("crop", "padding", "maxWidth",
     // "paddingPercent", "originalSize", "noEnlarge", "straighten", "detect" ("edges" or
-    // "object"), and "box", a box chosen by hand as "x,y,w,h" or empty for the detected one);
-    // other keys and rows outside the list are
-    // ignored. A box chosen by hand turns with its photo.
+    // "object"), the frame's "aspect" ("W:H", empty for none), "fill" (percent, 0 for the
+    // padding), "size" ("WxH", empty for none) and "frameColour" ("#rrggbb"), and "box", a box
+    // chosen by hand as "x,y,w,h" or empty for the detected one); other keys and rows outside the
+    // list are ignored. A box chosen by hand turns with its photo.
     Q_INVOKABLE void setOptions(const QVariantList &rows, const QVariantMap &options);
     // Turns the rows' photos by quarters clockwise (negative: counter-clockwise).
     Q_INVOKABLE void rotate(const QVariantList &rows, int quarters);

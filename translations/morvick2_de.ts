@@ -233,6 +233,46 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <source>--detect takes edges or object</source>
         <translation>--detect nimmt edges oder object</translation>
     </message>
+    <message>
+        <source>Grow every photo&apos;s crop (a whole photo when not cropped), and every pair, to a frame of this aspect around it (1:1, 4:5, 3:4, 2:3, 16:9, ...); free (default): its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object fills N% of the frame (its longer side), instead of --padding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every crop, and every pair, exactly W × H pixels (the frame&apos;s aspect is then W:H); with --no-enlarge a smaller crop is not scaled up but framed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where a frame reaches beyond the photo: a name or #rrggbb (default white); a pair&apos;s frame takes --background on a canvas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frame with a name (%1); the options above given beside it win.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--preset takes one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--aspect takes W:H (two positive whole numbers) or free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--fill takes a percentage from 1 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes WxH (two positive whole numbers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--frame-colour takes a colour name or #rrggbb</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CropEditor</name>

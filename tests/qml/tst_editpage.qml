@@ -92,7 +92,8 @@ Item {
             compare(cvimage.photos.commonOptions([2, 3]), {
                         crop: false, padding: 40, maxWidth: 400, paddingPercent: true,
                         originalSize: false, noEnlarge: false, straighten: 0,
-                        detect: "edges" })
+                        detect: "edges", aspect: "", fill: 0, size: "",
+                        frameColour: "#ffffff" })
             cvimage.photos.setOptions([2], { padding: 10 })
             tryVerify(function () { return label("mixed") })
             spinBox.value = 700
