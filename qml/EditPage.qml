@@ -67,7 +67,44 @@ RowLayout {
     // Set while the controls are given the selection's values: they apply nothing meanwhile.
     property bool showing: false
     readonly property var defaultKeys: ["padding", "maxWidth", "paddingPercent", "originalSize",
-        "noEnlarge", "detect"]
+        "noEnlarge", "detect", "aspect", "fill", "size", "frameColour"]
+    readonly property var frameKeys: ["aspect", "fill", "size", "frameColour"]
+
+    // The frames to choose from: none, everyone's, then the user's own.
+    readonly property var presets: [{ name: qsTr("No frame"), aspect: "", fill: 0, size: "",
+                                      frameColour: "#ffffff" }]
+                                   .concat(cvimage.framePresets)
+                                   .concat(JSON.parse(remembered.userPresets))
+    // The preset the shown frame is, -1 for one of its own, -2 when the selection's differ.
+    function shownPreset() {
+        for (var k = 0; k < frameKeys.length; ++k) {
+            if (shown[frameKeys[k]] === undefined)
+                return -2
+        }
+        for (var i = 0; i < presets.length; ++i) {
+            var same = true
+            for (var j = 0; j < frameKeys.length; ++j)
+                same = same && presets[i][frameKeys[j]] === shown[frameKeys[j]]
+            if (same)
+                return i
+        }
+        return -1
+    }
+    function applyPreset(index) {
+        var frame = {}
+        for (var j = 0; j < frameKeys.length; ++j)
+            frame[frameKeys[j]] = presets[index][frameKeys[j]]
+        setSelected(frame)
+    }
+    // The shown frame kept under a name of the user's, replacing one of that name.
+    function savePreset(name) {
+        var own = JSON.parse(remembered.userPresets).filter(function (p) { return p.name !== name })
+        var preset = { name: name }
+        for (var j = 0; j < frameKeys.length; ++j)
+            preset[frameKeys[j]] = shown[frameKeys[j]]
+        own.push(preset)
+        remembered.userPresets = JSON.stringify(own)
+    }
 
     function showSelection() {
         shown = selected.length > 0 ? cvimage.photos.commonOptions(selected)
@@ -83,6 +120,19 @@ RowLayout {
         // Mixed: neither detector is checked.
         detectEdges.checked = shown.detect === "edges"
         detectObject.checked = shown.detect === "object"
+        framePreset.currentIndex = Math.max(shownPreset(), -1)
+        aspectBox.editText = shown.aspect === undefined ? qsTr("mixed")
+                                                        : shown.aspect || qsTr("Free")
+        objectFills.checkState = shown.fill === undefined ? Qt.PartiallyChecked
+                                                          : shown.fill > 0 ? Qt.Checked
+                                                                           : Qt.Unchecked
+        if (shown.fill > 0)
+            fillShare.value = shown.fill
+        exactSize.checkState = shown.size === undefined ? Qt.PartiallyChecked
+                                                        : shown.size ? Qt.Checked : Qt.Unchecked
+        if (shown.size)
+            sizeText.text = shown.size
+        frameColour.text = shown.frameColour === undefined ? "" : shown.frameColour
         showing = false
     }
 
@@ -388,6 +438,171 @@ RowLayout {
                         ToolTip.visible: hovered
                         ToolTip.text: qsTr("Take the selected photos out of the session (Delete)")
                     }
+
+                    Text {
+                        Layout.alignment: Qt.AlignHCenter
+                        text: editPage.shownPreset() === -2 ? qsTr("Frame: mixed") : qsTr("Frame")
+                        color: Universal.foreground
+                        font.pixelSize: 20
+                    }
+
+                    ComboBox {
+                        id: framePreset
+                        objectName: "framePreset"
+                        Accessible.name: qsTr("Frame")
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+                        enabled: editPage.selected.length > 0
+                        model: editPage.presets.map(function (preset) { return preset.name })
+                        displayText: currentIndex >= 0 ? currentText
+                                     : editPage.shownPreset() === -2 ? qsTr("mixed")
+                                                                     : qsTr("Own frame")
+                        onActivated: editPage.applyPreset(index)
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("The shape and size the places photos go ask for")
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+
+                        Text {
+                            text: qsTr("Aspect")
+                            color: Universal.foreground
+                        }
+
+                        ComboBox {
+                            id: aspectBox
+                            objectName: "frameAspect"
+                            Accessible.name: qsTr("Aspect")
+                            Layout.fillWidth: true
+                            editable: true
+                            enabled: editPage.selected.length > 0
+                            model: [qsTr("Free"), "1:1", "4:5", "3:4", "2:3", "16:9"]
+                            validator: RegExpValidator { regExp: /\d{1,5}:\d{1,5}|[^:]*/ }
+                            onActivated: editPage.setSelected({ aspect: index === 0 ? "" : model[index] })
+                            onAccepted: editPage.setSelected({ aspect: /^\d+:\d+$/.test(editText)
+                                                                       ? editText : "" })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Width to height of the frame around the crop; type your own as W:H")
+                        }
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+
+                        CheckBox {
+                            id: objectFills
+                            objectName: "objectFills"
+                            text: qsTr("Object fills")
+                            tristate: checkState === Qt.PartiallyChecked
+                            nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
+                            enabled: editPage.selected.length > 0
+                            onClicked: editPage.setSelected({ fill: checked ? fillShare.value : 0 })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("The object's longer side fills this share of the frame, instead of the padding")
+                        }
+
+                        SpinBox {
+                            id: fillShare
+                            objectName: "fillShare"
+                            Accessible.name: qsTr("Object fills, percent")
+                            Layout.fillWidth: true
+                            from: 10
+                            to: 100
+                            value: 85
+                            editable: true
+                            enabled: editPage.selected.length > 0 && objectFills.checked
+                            textFromValue: function (value) { return value + " %" }
+                            valueFromText: function (text) { return parseInt(text) }
+                            onValueModified: editPage.setSelected({ fill: value })
+                        }
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+
+                        CheckBox {
+                            id: exactSize
+                            objectName: "exactSize"
+                            text: qsTr("Exact size")
+                            tristate: checkState === Qt.PartiallyChecked
+                            nextCheckState: function () { return checkState === Qt.Checked ? Qt.Unchecked : Qt.Checked }
+                            enabled: editPage.selected.length > 0
+                            onClicked: editPage.setSelected({ size: checked ? sizeText.text : "" })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("The picture exactly this many pixels, W×H; never enlarged, a smaller crop is framed")
+                        }
+
+                        TextField {
+                            id: sizeText
+                            objectName: "sizeText"
+                            Accessible.name: qsTr("Exact size")
+                            Layout.fillWidth: true
+                            text: "2000x2000"
+                            enabled: editPage.selected.length > 0 && exactSize.checked
+                            validator: RegExpValidator { regExp: /\d{1,5}x\d{1,5}/ }
+                            onEditingFinished: editPage.setSelected({ size: text })
+                        }
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+
+                        Text {
+                            text: qsTr("Frame colour")
+                            color: Universal.foreground
+                        }
+
+                        Rectangle {
+                            width: 20
+                            height: 20
+                            color: frameColour.acceptableInput ? frameColour.text : "transparent"
+                            border.color: Universal.foreground
+                        }
+
+                        TextField {
+                            id: frameColour
+                            objectName: "frameColour"
+                            Accessible.name: qsTr("Frame colour")
+                            Layout.fillWidth: true
+                            placeholderText: qsTr("mixed")
+                            enabled: editPage.selected.length > 0
+                            validator: RegExpValidator { regExp: /#[0-9a-fA-F]{6}/ }
+                            onEditingFinished: editPage.setSelected({ frameColour: text })
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Where the frame reaches beyond the photo, #rrggbb")
+                        }
+                    }
+
+                    RowLayout {
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+
+                        TextField {
+                            id: presetName
+                            objectName: "presetName"
+                            Accessible.name: qsTr("Preset name")
+                            Layout.fillWidth: true
+                            placeholderText: qsTr("Preset name")
+                        }
+
+                        Button {
+                            objectName: "savePreset"
+                            text: qsTr("Save Preset")
+                            enabled: presetName.text.length > 0 && editPage.shownPreset() !== -2
+                            onClicked: {
+                                editPage.savePreset(presetName.text)
+                                presetName.text = ""
+                            }
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Keep the shown frame under this name, for every session")
+                        }
+                    }
                 }
 
                 // Room above the hint.
@@ -489,11 +704,18 @@ RowLayout {
         property bool originalSize: false
         property bool noEnlarge: false
         property string detect: "edges"
+        property string aspect: ""
+        property int fill: 0
+        property string size: ""
+        property string frameColour: "#ffffff"
+        // The user's own frames, as JSON: a list of maps of a name and the frame's keys.
+        property string userPresets: "[]"
 
         Component.onCompleted: cvimage.photos.defaults = {
             padding: remembered.padding, maxWidth: remembered.maxWidth,
             paddingPercent: remembered.paddingPercent, originalSize: remembered.originalSize,
-            noEnlarge: remembered.noEnlarge, detect: remembered.detect
+            noEnlarge: remembered.noEnlarge, detect: remembered.detect, aspect: remembered.aspect,
+            fill: remembered.fill, size: remembered.size, frameColour: remembered.frameColour
         }
     }
 }

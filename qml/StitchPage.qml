@@ -38,10 +38,14 @@ Row {
 
     // How a pair's halves share its picture, as chosen above the pairs.
     function pairStyle() {
+        var frame = pairFrameBox.currentIndex > 0 ? cvimage.framePresets[pairFrameBox.currentIndex - 1]
+                                                  : { aspect: "", size: "" }
         return {
             pairLayout: ["stretch", "proportional", "canvas"][layoutBox.currentIndex],
             gap: gapBox.value,
-            background: ["#ffffff", "#000000", "#808080"][backgroundBox.currentIndex]
+            background: ["#ffffff", "#000000", "#808080"][backgroundBox.currentIndex],
+            aspect: frame.aspect,
+            size: frame.size
         }
     }
 
@@ -395,9 +399,21 @@ Row {
                     Accessible.name: qsTr("Canvas colour")
                     width: 110
                     model: [qsTr("White"), qsTr("Black"), qsTr("Grey")]
-                    visible: layoutBox.currentIndex === 2
+                    visible: layoutBox.currentIndex === 2 || pairFrameBox.currentIndex > 0
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("The canvas's colour")
+                    ToolTip.text: qsTr("The colour of the canvas and of the frame")
+                }
+
+                ComboBox {
+                    id: pairFrameBox
+                    objectName: "pairFrame"
+                    Accessible.name: qsTr("Pair frame")
+                    width: 260
+                    model: [qsTr("No frame")].concat(cvimage.framePresets.map(function (preset) {
+                        return preset.name
+                    }))
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Each pair in the middle of a frame of this shape and size")
                 }
             }
 
@@ -699,6 +715,7 @@ Row {
         property alias pairLayout: layoutBox.currentIndex
         property alias gap: gapBox.value
         property alias background: backgroundBox.currentIndex
+        property alias pairFrame: pairFrameBox.currentIndex
         property alias keepOpen: keepOpenBox.checked
         property alias colour: colourBox.currentIndex
         property alias metadata: metadataBox.currentIndex

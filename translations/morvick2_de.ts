@@ -235,43 +235,43 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
     <message>
         <source>Grow every photo&apos;s crop (a whole photo when not cropped), and every pair, to a frame of this aspect around it (1:1, 4:5, 3:4, 2:3, 16:9, ...); free (default): its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Zuschnitt jedes Fotos (ein ganzes Foto, wenn nicht zugeschnitten) und jedes Paar zu einem Rahmen dieses Seitenverhältnisses erweitern (1:1, 4:5, 3:4, 2:3, 16:9, ...); free (Vorgabe): das eigene.</translation>
     </message>
     <message>
         <source>The object fills N% of the frame (its longer side), instead of --padding.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every crop, and every pair, exactly W × H pixels (the frame&apos;s aspect is then W:H); with --no-enlarge a smaller crop is not scaled up but framed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt füllt N % des Rahmens (seine längere Seite), statt --padding.</translation>
     </message>
     <message>
         <source>Where a frame reaches beyond the photo: a name or #rrggbb (default white); a pair&apos;s frame takes --background on a canvas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo ein Rahmen über das Foto hinausreicht: ein Name oder #rrggbb (Vorgabe Weiß); der Rahmen eines Paars auf einer Leinwand nimmt --background.</translation>
     </message>
     <message>
         <source>A frame with a name (%1); the options above given beside it win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rahmen mit Namen (%1); die Optionen oben, daneben angegeben, haben Vorrang.</translation>
     </message>
     <message>
         <source>--preset takes one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset nimmt eines von %1</translation>
     </message>
     <message>
         <source>--aspect takes W:H (two positive whole numbers) or free</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect nimmt B:H (zwei positive ganze Zahlen) oder free</translation>
     </message>
     <message>
         <source>--fill takes a percentage from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--fill nimmt einen Prozentsatz von 1 bis 100</translation>
     </message>
     <message>
         <source>--size takes WxH (two positive whole numbers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nimmt BxH (zwei positive ganze Zahlen)</translation>
     </message>
     <message>
         <source>--frame-colour takes a colour name or #rrggbb</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame-colour nimmt einen Farbnamen oder #rrggbb</translation>
+    </message>
+    <message>
+        <source>Every photo, and every pair, exactly W × H pixels (the frame&apos;s aspect is then W:H); with --no-enlarge a smaller crop is not scaled up but framed.</source>
+        <translation>Jedes Foto und jedes Paar genau B × H Pixel (das Seitenverhältnis des Rahmens ist dann B:H); mit --no-enlarge wird ein kleinerer Zuschnitt nicht vergrößert, sondern gerahmt.</translation>
     </message>
 </context>
 <context>
@@ -521,6 +521,113 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <source>The object told from its background: for plain and busy backgrounds alike, in an instant</source>
         <translation>Das Objekt, von seinem Hintergrund unterschieden: für schlichte und unruhige Hintergründe, im Nu</translation>
     </message>
+    <message>
+        <source>No frame</source>
+        <translation>Kein Rahmen</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>gemischt</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Frame: mixed</source>
+        <translation>Rahmen: gemischt</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Own frame</source>
+        <translation>Eigener Rahmen</translation>
+    </message>
+    <message>
+        <source>The shape and size the places photos go ask for</source>
+        <translation>Form und Größe, die Shops und Feeds verlangen</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Width to height of the frame around the crop; type your own as W:H</source>
+        <translation>Breite zu Höhe des Rahmens um den Zuschnitt; ein eigenes als B:H eintippen</translation>
+    </message>
+    <message>
+        <source>Object fills</source>
+        <translation>Objekt füllt</translation>
+    </message>
+    <message>
+        <source>The object&apos;s longer side fills this share of the frame, instead of the padding</source>
+        <translation>Die längere Seite des Objekts füllt diesen Anteil des Rahmens, statt des Rands</translation>
+    </message>
+    <message>
+        <source>Object fills, percent</source>
+        <translation>Objekt füllt, Prozent</translation>
+    </message>
+    <message>
+        <source>Exact size</source>
+        <translation>Genaue Größe</translation>
+    </message>
+    <message>
+        <source>The picture exactly this many pixels, W×H; never enlarged, a smaller crop is framed</source>
+        <translation>Das Bild genau so viele Pixel, B×H; nie vergrößert, ein kleinerer Zuschnitt wird gerahmt</translation>
+    </message>
+    <message>
+        <source>Frame colour</source>
+        <translation>Rahmenfarbe</translation>
+    </message>
+    <message>
+        <source>Where the frame reaches beyond the photo, #rrggbb</source>
+        <translation>Wo der Rahmen über das Foto hinausreicht, #rrggbb</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Vorlage sichern</translation>
+    </message>
+    <message>
+        <source>Keep the shown frame under this name, for every session</source>
+        <translation>Den gezeigten Rahmen unter diesem Namen behalten, für jede Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>FramePresets</name>
+    <message>
+        <source>Square 2000, white</source>
+        <translation>Quadrat 2000, weiß</translation>
+    </message>
+    <message>
+        <source>Square 1080, white</source>
+        <translation>Quadrat 1080, weiß</translation>
+    </message>
+    <message>
+        <source>Portrait 4:5, 1080 × 1350</source>
+        <translation>Hochformat 4:5, 1080 × 1350</translation>
+    </message>
+    <message>
+        <source>Story 9:16, 1080 × 1920</source>
+        <translation>Story 9:16, 1080 × 1920</translation>
+    </message>
+    <message>
+        <source>Wide 16:9, 1920 × 1080</source>
+        <translation>Breit 16:9, 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Print 2:3</source>
+        <translation>Druck 2:3</translation>
+    </message>
+    <message>
+        <source>Print 3:4</source>
+        <translation>Druck 3:4</translation>
+    </message>
 </context>
 <context>
     <name>ImageItem</name>
@@ -635,6 +742,10 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <source>Detection</source>
         <translation>Erkennung</translation>
     </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
 </context>
 <context>
     <name>StitchPage</name>
@@ -733,10 +844,6 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>Grey</source>
         <translation>Grau</translation>
-    </message>
-    <message>
-        <source>The canvas&apos;s colour</source>
-        <translation>Die Farbe der Leinwand</translation>
     </message>
     <message>
         <source>Colours: keep the photo&apos;s profile</source>
@@ -877,6 +984,22 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>Press to unpair them (Ctrl+Z pairs them again)</source>
         <translation>Drücken, um sie aufzulösen (Strg+Z paart sie wieder)</translation>
+    </message>
+    <message>
+        <source>The colour of the canvas and of the frame</source>
+        <translation>Die Farbe der Leinwand und des Rahmens</translation>
+    </message>
+    <message>
+        <source>Pair frame</source>
+        <translation>Rahmen des Paars</translation>
+    </message>
+    <message>
+        <source>No frame</source>
+        <translation>Kein Rahmen</translation>
+    </message>
+    <message>
+        <source>Each pair in the middle of a frame of this shape and size</source>
+        <translation>Jedes Paar in der Mitte eines Rahmens dieser Form und Größe</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@ private slots:
     void outputsMatchTheLibrary_data();
     void outputsMatchTheLibrary();
     void colourAndMetadata();
+    void frames();
     void runs_data();
     void runs();
 
@@ -142,6 +143,31 @@ void TestCli::colourAndMetadata()
     }
 }
 
+// Frames through the flags and a preset: the sizes asked for, the frame's colour beyond the photo,
+// a pair framed as its photos are; a flag beside a preset wins.
+void TestCli::frames()
+{
+    QTemporaryDir out;
+    QCOMPARE(run({"-q", "-c", "--preset", "square-2000", "--size", "600x600", "--fill", "40%",
+                  "--pair", "1:2", "-o", out.path(), m_inputs["A"], m_inputs["B"], m_inputs["C"]}),
+             0);
+    const cv::Mat single = readPng(out.filePath("0.png"));
+    QCOMPARE(single.size(), cv::Size(600, 600));
+    // A's object is 120 × 90 on a 300 × 200 photo: filling 40% of a square, the frame reaches
+    // beyond the photo, white there.
+    QCOMPARE(single.at<cv::Vec3b>(0, 300), cv::Vec3b(255, 255, 255));
+    QCOMPARE(single.at<cv::Vec3b>(300, 300), cv::Vec3b(230, 200, 30));
+    QCOMPARE(readPng(out.filePath("1_2.png")).size(), cv::Size(600, 600));
+
+    QTemporaryDir portrait;
+    QCOMPARE(run({"-q", "--aspect", "4:5", "--fill", "50%", "--width", "400", "--frame-colour",
+                  "#102030", "-c", "-o", portrait.path(), m_inputs["A"]}),
+             0);
+    const cv::Mat framed = readPng(portrait.filePath("0.png"));
+    QCOMPARE(framed.size(), cv::Size(400, 500));
+    QCOMPARE(framed.at<cv::Vec3b>(0, 0), cv::Vec3b(0x10, 0x20, 0x30));
+}
+
 void TestCli::runs_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -177,6 +203,16 @@ void TestCli::runs_data()
         << 0 << QStringList{"0.png"};
     QTest::newRow("detector of no kind")
         << QStringList{"-c", "--detect", "faces", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("aspect of no shape")
+        << QStringList{"--aspect", "0:3", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("fill over 100%")
+        << QStringList{"--fill", "120%", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("size of one number")
+        << QStringList{"--size", "500", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("unknown preset")
+        << QStringList{"--preset", "poster", "-o", "OUT", "A"} << 2 << QStringList();
+    QTest::newRow("frame colour of no kind")
+        << QStringList{"--frame-colour", "#12", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("padding of no percentage")
         << QStringList{"-c", "-p", "x%", "-o", "OUT", "A"} << 2 << QStringList();
     QTest::newRow("budget 0") << QStringList{"--budget", "0", "-o", "OUT", "A"} << 2

@@ -3,6 +3,7 @@
 #include "image/detection.h"
 #include "image/framing.h"
 #include "image/objectdetection.h"
+#include "image/pair.h"
 #include "image/turn.h"
 #include "session/photostore.h"
 #include "support/testimages.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <random>
+#include <tuple>
 
 namespace {
 // The crop written naively: every pixel inside the grown box and inside the image belongs to
@@ -83,6 +85,9 @@ private slots:
     void cropDoubt();
     void sizes_data();
     void sizes();
+    void frames_data();
+    void frames();
+    void framedPairs();
 
 private:
     PhotoStore m_store;
@@ -265,6 +270,16 @@ void TestProcessImage::sizes()
         if (noEnlarge || original)
             QVERIFY(framing.size.width <= region.width);
 
+        ImageOptions framed = options;
+        framed.aspect = cv::Size(uniform(1, 20), uniform(1, 20));
+        framed.fill = uniform(0, 100);
+        framed.exactSize = cv::Size(uniform(1, 4000), uniform(1, 4000));
+        framed.frameColour = cv::Vec3b(uchar(uniform(0, 255)), 0, uchar(uniform(0, 255)));
+        const ImageOptions framedBack = parseOptions(descriptorText(framed));
+        QCOMPARE(framedBack.aspect, framed.aspect);
+        QCOMPARE(framedBack.fill, framed.fill);
+        QCOMPARE(framedBack.exactSize, framed.exactSize);
+        QCOMPARE(framedBack.frameColour, framed.frameColour);
         const ImageOptions back = parseOptions(descriptorText(options));
         QCOMPARE(back.paddingPercent, percent);
         QCOMPARE(back.originalSize, original);
@@ -274,6 +289,136 @@ void TestProcessImage::sizes()
                      descriptorText(options).contains("noEnlarge"),
                  percent || original || noEnlarge);
     }
+}
+
+void TestProcessImage::frames_data()
+{
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("noEnlarge");
+    QTest::newRow("aspect, padding") << false << false << false;
+    QTest::newRow("aspect, object fills") << true << false << false;
+    QTest::newRow("exact size") << false << true << false;
+    QTest::newRow("exact size, object fills, never enlarged") << true << true << true;
+    QTest::newRow("width never enlarged, object fills") << true << false << true;
+}
+
+// Frames of random photos, boxes, aspects and sizes against what a frame promises: the object's
+// box inside, the aspect exact to the pixel, the object centred within a pixel where the photo
+// has room, the photo's own pixels taken where it has them, the object's share within 1%, the
+// frame no larger than it needs; and the picture against a naive one, cut from the photo laid
+// on a canvas of the frame's colour.
+void TestProcessImage::frames()
+{
+    QFETCH(bool, fill);
+    QFETCH(bool, exact);
+    QFETCH(bool, noEnlarge);
+    std::mt19937 random(unsigned(fill) * 4 + unsigned(exact) * 2 + unsigned(noEnlarge));
+    const auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const cv::Size aspects[] = {{1, 1}, {4, 5}, {3, 4}, {2, 3}, {16, 9}, {7, 3}};
+    for (int i = 0; i < 300; ++i) {
+        const cv::Size photo(uniform(20, 400), uniform(20, 400));
+        const cv::Rect box(uniform(0, photo.width - 1), uniform(0, photo.height - 1), 0, 0);
+        const cv::Rect object(
+            box.tl(), cv::Size(uniform(1, photo.width - box.x), uniform(1, photo.height - box.y)));
+        ImageOptions options;
+        options.crop = true;
+        options.padding = uniform(0, 60);
+        options.maxWidth = uniform(1, 900);
+        options.noEnlarge = noEnlarge;
+        options.fill = fill ? uniform(30, 100) : 0;
+        options.exactSize = exact ? cv::Size(uniform(1, 900), uniform(1, 900)) : cv::Size();
+        options.aspect = exact ? cv::Size() : aspects[i % std::size(aspects)];
+        options.frameColour = cv::Vec3b(uchar(uniform(0, 255)), 7, 200);
+        const cv::Size ratio = exact ? options.exactSize : options.aspect;
+        const double aspect = double(ratio.width) / ratio.height;
+        const Framing framing = frameImage(options, photo, object);
+        const cv::Rect &frame = framing.region;
+        const QByteArray what = qPrintable(
+            descriptorText(options) +
+            QStringLiteral(" %1x%2 %3").arg(photo.width).arg(photo.height).arg(boxText(object)));
+        QVERIFY2((frame & object) == object, what);
+        QVERIFY2(std::abs(frame.width - frame.height * aspect) <= std::max(1.0, aspect), what);
+        // As small as the padding or the share asks: one side tight.
+        const double margin = options.padding;
+        const double needWidth =
+            fill ? object.width * 100.0 / options.fill : object.width + 2 * margin;
+        const double needHeight =
+            fill ? object.height * 100.0 / options.fill : object.height + 2 * margin;
+        QVERIFY2(std::min(frame.width - needWidth, frame.height - needHeight) <= 1.0, what);
+        QVERIFY2(frame.width >= needWidth - 1 && frame.height >= needHeight - 1, what);
+        // Within 1% where a pixel is less than 1% of the object.
+        if (fill && std::min(object.width, object.height) >= 100) {
+            const double share =
+                std::max(double(object.width) / frame.width, double(object.height) / frame.height);
+            QVERIFY2(std::abs(share - options.fill / 100.0) <= 0.01 * options.fill / 100.0, what);
+        }
+        for (const auto &[start, extent, centre, limit] :
+             {std::tuple(frame.x, frame.width, object.x + object.width / 2.0, photo.width),
+              std::tuple(frame.y, frame.height, object.y + object.height / 2.0, photo.height)}) {
+            if (extent <= limit)
+                QVERIFY2(start >= 0 && start + extent <= limit, what);
+            else
+                QVERIFY2(start <= 0 && start + extent >= limit, what);
+            const bool room = centre - extent / 2.0 >= 0 && centre + extent / 2.0 <= limit;
+            if (room)
+                QVERIFY2(std::abs(start + extent / 2.0 - centre) <= 1.0, what);
+        }
+        if (exact) {
+            QCOMPARE(framing.size, options.exactSize);
+        } else {
+            QVERIFY2(std::abs(framing.size.height - framing.size.width / aspect) <= 0.5, what);
+            QCOMPARE(framing.size.width,
+                     noEnlarge ? std::min(options.maxWidth, frame.width) : options.maxWidth);
+        }
+        // Bilinear sampling is compared where it samples densely enough to be the same picture.
+        if (i % 5 || framing.size.width * 4 < frame.width)
+            continue;
+        // The picture: a naive canvas of the frame, the photo laid on it, scaled.
+        cv::Mat pixels(photo, CV_8UC3);
+        cv::randu(pixels, 0, 256);
+        cv::GaussianBlur(pixels, pixels, cv::Size(), 3);
+        const cv::Mat made = processPhoto(pixels, options, object);
+        const cv::Scalar colour(options.frameColour[0], 7, 200);
+        cv::Mat canvas(frame.size(), CV_8UC3, colour);
+        const cv::Rect inside = frame & cv::Rect(cv::Point(0, 0), photo);
+        pixels(inside).copyTo(canvas(inside - frame.tl()));
+        const cv::Rect placed =
+            framing.placed.empty() ? cv::Rect(cv::Point(0, 0), framing.size) : framing.placed;
+        cv::Mat naive(framing.size, CV_8UC3, colour);
+        cv::Mat target = naive(placed);
+        cv::resize(canvas, target, placed.size(), 0, 0, cv::INTER_LINEAR);
+        QCOMPARE(made.size(), naive.size());
+        cv::Mat difference;
+        cv::absdiff(made, naive, difference);
+        QVERIFY2(cv::mean(difference)[0] < 3, what);
+    }
+}
+
+// A framed pair: the joined picture in the middle of the frame, the frame at the style's aspect
+// or exact size, on the background; a style's text carries the frame.
+void TestProcessImage::framedPairs()
+{
+    PairStyle style;
+    style.aspect = cv::Size(1, 1);
+    style.background = cv::Vec3b(10, 20, 30);
+    const cv::Mat left = plainImage(300, 200, {200, 0, 0});
+    const cv::Mat right = plainImage(100, 200, {0, 200, 0});
+    const cv::Mat square = joinPair(left, right, style);
+    QCOMPARE(square.size(), cv::Size(400, 400));
+    QCOMPARE(square.at<cv::Vec3b>(0, 0), style.background);
+    QCOMPARE(square.at<cv::Vec3b>(100, 0), cv::Vec3b(200, 0, 0));
+    QCOMPARE(square.at<cv::Vec3b>(299, 399), cv::Vec3b(0, 200, 0));
+    QCOMPARE(square.at<cv::Vec3b>(300, 399), style.background);
+    style.exactSize = cv::Size(1080, 1350);
+    QCOMPARE(pairGeometry(left.size(), right.size(), style).size, cv::Size(1080, 1350));
+    const PairStyle back = parsePairStyle(pairStyleText(style));
+    QCOMPARE(back.exactSize, style.exactSize);
+    QCOMPARE(back.aspect, style.aspect);
+    QCOMPARE(back.background, style.background);
+    QCOMPARE(pairStyleText(PairStyle()), QString());
 }
 
 QTEST_APPLESS_MAIN(TestProcessImage)

@@ -130,6 +130,35 @@ Item {
             press("deselectAll")
         }
 
+        // A preset frames the selected photos, the controls show it, and the shown frame can be
+        // kept as the user's own preset, listed from then on.
+        function test_framePresets() {
+            var preset = findChild(editPage, "framePreset")
+            mouseClick(tile(0))
+            tryVerify(function () { return preset.currentIndex === 0 }) // no frame
+            var square = editPage.presets.map(function (p) { return p.name })
+                                 .indexOf("Square 2000, white")
+            verify(square > 0)
+            preset.activated(square)
+            var frame = cvimage.photos.commonOptions([0])
+            compare([frame.aspect, frame.fill, frame.size, frame.frameColour],
+                    ["1:1", 85, "2000x2000", "#ffffff"])
+            verify(tile(0).source.indexOf("&aspect=1:1&fill=85&size=2000x2000") > 0)
+            tryVerify(function () { return preset.currentIndex === square })
+            compare(findChild(editPage, "frameAspect").editText, "1:1")
+            cvimage.photos.setOptions([0], { frameColour: "#102030" })
+            tryVerify(function () { return preset.currentIndex === -1 }) // a frame of its own
+            findChild(editPage, "presetName").text = "Dark square"
+            findChild(editPage, "savePreset").clicked() // below the fold of the test window
+            var own = editPage.presets.length - 1
+            compare(editPage.presets[own].name, "Dark square")
+            tryVerify(function () { return preset.currentIndex === own })
+            cvimage.history.undo()
+            cvimage.history.undo()
+            tryVerify(function () { return preset.currentIndex === 0 })
+            press("deselectAll")
+        }
+
         // Tab until the item has the keyboard; false when a round of the window does not reach it.
         function tabTo(item) {
             for (var i = 0; i < 40 && !item.activeFocus; ++i)
