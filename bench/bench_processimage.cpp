@@ -1,5 +1,6 @@
 // The crop pipeline and a preview on a 12-megapixel picture, each beside the bare OpenCV and Qt
 // calls it is made of: the ratio shows what our own code adds.
+#include "image/framing.h"
 #include "quick/cvimageprovider.h"
 #include "session/session.h"
 
@@ -70,6 +71,34 @@ void BareOpenCvCrop(benchmark::State &state)
     }
 }
 
+// A 2000 × 2000 picture of a square object's crop: unframed (a square padded box scaled to 2000
+// wide), then framed square to that exact size with the object filling 85%, the frame within the
+// photo (argument 0) and reaching beyond its edge (1).
+void UnframedCrop(benchmark::State &state)
+{
+    const cv::Mat source = session().store().image(photoIndex());
+    ImageOptions options;
+    options.crop = true;
+    options.padding = 124;
+    options.maxWidth = 2000;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(processPhoto(source, options, {1500, 800, 1400, 1400}));
+}
+
+void FramedCrop(benchmark::State &state)
+{
+    const cv::Mat source = session().store().image(photoIndex());
+    ImageOptions options;
+    options.crop = true;
+    options.aspect = {1, 1};
+    options.fill = 85;
+    options.exactSize = {2000, 2000};
+    const cv::Rect box =
+        state.range(0) ? cv::Rect(2600, 1600, 1400, 1400) : cv::Rect(1500, 800, 1400, 1400);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(processPhoto(source, options, box));
+}
+
 void Preview(benchmark::State &state)
 {
     CvImageProvider provider(&session());
@@ -97,6 +126,18 @@ BENCHMARK(ProcessImageCrop)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BareOpenCvCrop)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(UnframedCrop)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(FramedCrop)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(9)

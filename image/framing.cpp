@@ -121,12 +121,10 @@ cv::Mat renderFrame(const cv::Mat &source, const cv::Rect2d &region, const cv::S
                     const cv::Rect &target, const cv::Vec3b &colour, int interpolation)
 {
     const cv::Rect into = target.empty() ? cv::Rect(cv::Point(0, 0), size) : target;
-    cv::Mat picture(size, CV_8UC3, cv::Scalar(colour[0], colour[1], colour[2]));
+    const cv::Scalar fill(colour[0], colour[1], colour[2]);
     const cv::Rect2d inside = region & cv::Rect2d(0, 0, source.cols, source.rows);
-    if (inside.empty() || region.empty())
-        return picture;
-    const double sx = into.width / region.width;
-    const double sy = into.height / region.height;
+    const double sx = region.empty() ? 0 : into.width / region.width;
+    const double sy = region.empty() ? 0 : into.height / region.height;
     const cv::Rect drawn =
         cv::Rect(cv::Point(into.x + int(std::lround((inside.x - region.x) * sx)),
                            into.y + int(std::lround((inside.y - region.y) * sy))),
@@ -137,8 +135,19 @@ cv::Mat renderFrame(const cv::Mat &source, const cv::Rect2d &region, const cv::S
         cv::Rect(cv::Point(int(std::floor(inside.x)), int(std::floor(inside.y))),
                  cv::Point(int(std::ceil(inside.br().x)), int(std::ceil(inside.br().y)))) &
         cv::Rect(0, 0, source.cols, source.rows);
-    if (drawn.empty() || pixels.empty())
+    if (inside.empty() || drawn.empty() || pixels.empty())
+        return cv::Mat(size, CV_8UC3, fill);
+    if (drawn == cv::Rect(cv::Point(0, 0), size)) {
+        cv::Mat picture;
+        cv::resize(source(pixels), picture, size, 0, 0, interpolation);
         return picture;
+    }
+    // Only the bands around the photo's part are coloured: the part is written once.
+    cv::Mat picture(size, CV_8UC3);
+    picture.rowRange(0, drawn.y).setTo(fill);
+    picture.rowRange(drawn.br().y, size.height).setTo(fill);
+    picture(cv::Range(drawn.y, drawn.br().y), cv::Range(0, drawn.x)).setTo(fill);
+    picture(cv::Range(drawn.y, drawn.br().y), cv::Range(drawn.br().x, size.width)).setTo(fill);
     cv::Mat area = picture(drawn);
     cv::resize(source(pixels), area, drawn.size(), 0, 0, interpolation);
     return picture;
