@@ -579,29 +579,29 @@ RowLayout {
                         }
                     }
 
-                    RowLayout {
+                    TextField {
+                        id: presetName
+                        objectName: "presetName"
+                        Accessible.name: qsTr("Preset name")
+                        Layout.fillWidth: true
                         Layout.leftMargin: 10
                         Layout.rightMargin: 10
+                        placeholderText: qsTr("Preset name")
+                    }
 
-                        TextField {
-                            id: presetName
-                            objectName: "presetName"
-                            Accessible.name: qsTr("Preset name")
-                            Layout.fillWidth: true
-                            placeholderText: qsTr("Preset name")
+                    Button {
+                        objectName: "savePreset"
+                        text: qsTr("Save Preset")
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+                        enabled: presetName.text.length > 0 && editPage.shownPreset() !== -2
+                        onClicked: {
+                            editPage.savePreset(presetName.text)
+                            presetName.text = ""
                         }
-
-                        Button {
-                            objectName: "savePreset"
-                            text: qsTr("Save Preset")
-                            enabled: presetName.text.length > 0 && editPage.shownPreset() !== -2
-                            onClicked: {
-                                editPage.savePreset(presetName.text)
-                                presetName.text = ""
-                            }
-                            ToolTip.visible: hovered
-                            ToolTip.text: qsTr("Keep the shown frame under this name, for every session")
-                        }
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Keep the shown frame under this name, for every session")
                     }
                 }
 
