@@ -24,9 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     if (result.type() != CV_8UC3 || !result.isContinuous())
         fuzzFailure("a result that is not gapless 8-bit RGB");
-    if (options.crop && result.cols != options.maxWidth)
+    if (!options.exactSize.empty() && result.size() != options.exactSize)
+        fuzzFailure("a frame of another size than the exact one");
+    if (isFramed(options))
+        return 0;
+    if (options.crop && !options.originalSize && !options.noEnlarge &&
+        result.cols != options.maxWidth)
         fuzzFailure("a crop that is not maxWidth wide");
-    if (!options.crop && result.size() != source.size())
+    if (!options.crop && options.quarterTurns % 2 == 0 && result.size() != source.size())
         fuzzFailure("an uncropped result of another size");
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "fuzzsupport.h"
 
-#include "image/detection.h"
 #include "image/framing.h"
 #include "image/imageoptions.h"
 #include "session/session.h"
@@ -34,13 +33,19 @@ QString fuzzText(const uint8_t *data, size_t size)
 bool affordable(const QString &descriptor)
 {
     const ImageOptions options = parseOptions(descriptor);
-    const cv::Mat source = fuzzSession().store().image(options.index);
-    if (!options.crop || source.empty())
+    PhotoStore &store = fuzzSession().store();
+    const cv::Mat source = store.image(options.index);
+    if ((!options.crop && !isFramed(options)) || source.empty())
         return true;
-    const cv::Rect region = paddedRegion(detectObjectBox(source), options.padding, source.size());
-    // A height of 0 means the pipeline refuses the result without allocating it.
-    const int height = scaledHeight(region.size(), options.maxWidth);
-    return double(height) * options.maxWidth <= 16e6;
+    const cv::Rect box = store.detectedBox(options.index, options.detector);
+    // Either way the photo may be turned; an empty size means the pipeline refuses the result
+    // without allocating it.
+    for (const cv::Size &size : {source.size(), cv::Size(source.rows, source.cols)}) {
+        const Framing framing = frameImage(options, size, box);
+        if (double(framing.size.width) * framing.size.height > 16e6)
+            return false;
+    }
+    return true;
 }
 
 void fuzzFailure(const char *what)

@@ -49,7 +49,12 @@ void TestStress::workersTogether()
     auto requestPreviews = [&] {
         for (int k = 0; k < 4; ++k) {
             const int i = int(random() % photoCount);
-            const QString id = QStringLiteral("%1#crop=1&padding=%2").arg(i).arg(random() % 60);
+            // Either detector, a frame now and then.
+            const QString id = QStringLiteral("%1#crop=1&padding=%2%3%4")
+                                   .arg(i)
+                                   .arg(random() % 60)
+                                   .arg(random() % 2 ? "&detect=object" : "")
+                                   .arg(random() % 3 ? "" : "&aspect=1:1&fill=80");
             responses.emplace_back(random() % 2 ? previews.requestImageResponse(id, {})
                                                 : pairs.requestImageResponse(id + '*' + id, {}));
             connect(responses.back().get(), &QQuickImageResponse::finished, this,
