@@ -13,9 +13,41 @@ Row {
     property var sources: cvimage.photos.sources()
     // The store index of the photo chosen as the first of a pair, -1 while none is.
     property int current: -1
+    // The pairs as callers read the page: in the order they were made, each the descriptor URLs
+    // of its two photos, the one chosen first first; and the paired tiles' indices into sources,
+    // two a pair in the same order, the one chosen second first. Made anew after every change.
+    property var stitched: []
+    property var hidden: []
 
     function refreshSources() {
         sources = cvimage.photos.sources()
+    }
+
+    function refreshPairs() {
+        var row = {}
+        for (var i = 0; i < sources.length; ++i)
+            row[cvimage.photoIndexOf(sources[i])] = i
+        var pairs = []
+        var tiles = []
+        var photos = cvimage.pairs.pairedPhotos
+        for (var k = 0; k + 1 < photos.length; k += 2) {
+            var first = row[photos[k]]
+            var second = row[photos[k + 1]]
+            pairs.push([sources[first], sources[second]])
+            tiles.push(second, first)
+        }
+        hidden = tiles
+        stitched = pairs
+    }
+
+    onSourcesChanged: Qt.callLater(refreshPairs)
+    Component.onCompleted: refreshPairs()
+
+    Connections {
+        target: cvimage.pairs
+        function onCountChanged() {
+            Qt.callLater(stitchPage.refreshPairs)
+        }
     }
 
     Connections {

@@ -194,8 +194,22 @@ void TestApp::wholeWorkflow()
         click(tile("stitch", i));
     QQuickItem *pairs = item("stitch", "pairRepeater");
     QTRY_COMPARE(pairs->property("count").toInt(), 2);
+    // The page's pairs as callers read them: descriptor URLs, the first chosen first; the tiles,
+    // the second chosen first.
+    const auto pairsRead = [this] {
+        QStringList read;
+        for (const QVariant &pair : byId("stitch")->property("stitched").toList())
+            read << pair.toStringList().join('|');
+        for (const QVariant &tile : byId("stitch")->property("hidden").toList())
+            read << tile.toString();
+        return read;
+    };
+    const QStringList shown = byId("stitch")->property("sources").toStringList();
+    QTRY_COMPARE(pairsRead(), (QStringList{shown.at(0) + '|' + shown.at(2),
+                                           shown.at(3) + '|' + shown.at(1), "2", "0", "1", "3"}));
     click(tile("stitch", 0, "pairRepeater"));
     QTRY_COMPARE(pairs->property("count").toInt(), 1);
+    QTRY_COMPARE(pairsRead(), (QStringList{shown.at(3) + '|' + shown.at(1), "1", "3"}));
     for (int i : {0, 2})
         QTRY_VERIFY(!tile("stitch", i)->findChild<QQuickItem *>("pairMark")->isVisible());
     QStringList descriptors;
@@ -443,10 +457,14 @@ void TestApp::undoRedoEveryChange()
     QQuickItem *pairs = item("stitch", "pairRepeater");
     click(item("stitch", "pairInOrder"));
     QTRY_COMPARE(pairs->property("count").toInt(), 2);
+    const auto hidden = [this] { return byId("stitch")->property("hidden").toList().size(); };
+    QTRY_COMPARE(hidden(), 4);
     click(tile("stitch", 0, "pairRepeater"));
     QTRY_COMPARE(pairs->property("count").toInt(), 1);
+    QTRY_COMPARE(hidden(), 2);
     QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pairs->property("count").toInt(), 2);
+    QTRY_COMPARE(hidden(), 4);
     QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pairs->property("count").toInt(), 0);
     click(item("redo"));
