@@ -13,6 +13,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 // OpenCV hands files with the DICOM signature to GDCM, which aborts the whole process on some
@@ -191,13 +192,38 @@ PhotoPreview decodePreview(const QByteArray &bytes, QString *why)
     return {preview, image.size(), image};
 }
 
+namespace {
+// Whether a picture has at most `most` colours: a drawing, a logo, a scan of a few inks. A photo
+// shows more within its first rows, where the count stops.
+bool fewColours(const cv::Mat &rgb, size_t most)
+{
+    std::unordered_set<uint32_t> seen;
+    for (int y = 0; y < rgb.rows; ++y) {
+        const auto *row = rgb.ptr<cv::Vec3b>(y);
+        for (int x = 0; x < rgb.cols; ++x) {
+            seen.insert(uint32_t(row[x][0]) << 16 | uint32_t(row[x][1]) << 8 | row[x][2]);
+            if (seen.size() > most)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
 QByteArray packPreview(const cv::Mat &preview)
 {
+    // JPEG keeps a camera photo's reduced copy in a tenth of its pixels' bytes, unseen; it
+    // visibly changes a small or flat-coloured picture, whose lossless copy is small anyway.
+    constexpr size_t smallPixels = 256 * 256;
+    constexpr size_t flatColours = 256;
     return orEmpty([&preview] {
         std::vector<uchar> packed;
         cv::Mat bgr;
         cv::cvtColor(preview, bgr, cv::COLOR_RGB2BGR);
-        cv::imencode(".jpg", bgr, packed, {cv::IMWRITE_JPEG_QUALITY, 95});
+        if (preview.total() <= smallPixels || fewColours(preview, flatColours))
+            cv::imencode(".png", bgr, packed, {cv::IMWRITE_PNG_COMPRESSION, 1});
+        else
+            cv::imencode(".jpg", bgr, packed, {cv::IMWRITE_JPEG_QUALITY, 95});
         return QByteArray(reinterpret_cast<const char *>(packed.data()), int(packed.size()));
     });
 }

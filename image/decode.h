@@ -48,7 +48,8 @@ PhotoPreview decodePreview(const QByteArray &bytes, QString *why = nullptr);
 
 // A reduced copy as it is kept for a session's whole life: a JPEG of high quality, a tenth of its
 // pixels' bytes (a few milliseconds to unpack), so that hundreds of photos keep their previews in
-// tens of megabytes. Empty when memory runs out.
+// tens of megabytes; a lossless PNG for a small picture or one of few colours, which JPEG would
+// visibly change. Empty when memory runs out.
 QByteArray packPreview(const cv::Mat &preview);
 cv::Mat unpackPreview(const QByteArray &packed);
 

@@ -1,5 +1,6 @@
 // Guards previews: the export's region and aspect, nothing where the export is empty, async
 // answers.
+#include "image/decode.h"
 #include "image/imageoptions.h"
 #include "image/pair.h"
 #include "quick/cvimageprovider.h"
@@ -32,6 +33,8 @@ private slots:
     void previewShowsTheExport();
     void pairPreviewShowsTheExport_data();
     void pairPreviewShowsTheExport();
+    void smallAndFlatPhotosShowTheirPixels_data();
+    void smallAndFlatPhotosShowTheirPixels();
     void stripsAreShown_data();
     void stripsAreShown();
 
@@ -98,6 +101,43 @@ void TestProviders::previewShowsTheExport()
     QCOMPARE(twice.size(),
              QSize(exported.cols, exported.rows).scaled(400, 400, Qt::KeepAspectRatio));
     QVERIFY2(showsWithinNoise(twice, exported), "the sharp preview differs from the export");
+}
+
+void TestProviders::smallAndFlatPhotosShowTheirPixels_data()
+{
+    QTest::addColumn<cv::Mat>("photo");
+    QTest::addColumn<bool>("lossless");
+    cv::Mat palette(10, 10, CV_8UC3);
+    const cv::Vec3b inks[] = {{250, 250, 250}, {10, 10, 10}, {200, 30, 30}, {30, 30, 200}};
+    for (int i = 0; i < 100; ++i)
+        palette.at<cv::Vec3b>(i / 10, i % 10) = inks[(i * 7 + i / 10) % 4];
+    cv::Mat drawing = plainImage(1600, 1200, {245, 245, 240});
+    cv::rectangle(drawing, cv::Rect(200, 200, 900, 500), cv::Scalar(20, 60, 200), 9);
+    cv::Mat camera(1200, 1600, CV_8UC3);
+    cv::randn(camera, 128, 40);
+    cv::GaussianBlur(camera, camera, cv::Size(), 3);
+    QTest::newRow("a 10 × 10 palette photo") << palette << true;
+    QTest::newRow("a large drawing of few colours") << drawing << true;
+    QTest::newRow("a camera photo, packed small") << camera << false;
+}
+
+// The reduced copy previews are cut from is lossless where JPEG would change it visibly, so that a
+// preview shows the export's own pixels, scaled; a camera photo's stays a JPEG a fraction of its
+// pixels' size, within JPEG's noise of them.
+void TestProviders::smallAndFlatPhotosShowTheirPixels()
+{
+    QFETCH(cv::Mat, photo);
+    QFETCH(bool, lossless);
+    const int index = m_session.store().addImage(photo);
+    const cv::Mat kept = m_session.store().preview(index);
+    const cv::Mat reduced = reducedCopy(photo);
+    if (lossless) {
+        QVERIFY(samePixels(kept, reduced));
+        return;
+    }
+    QCOMPARE(kept.size(), reduced.size());
+    QVERIFY(cv::norm(kept, reduced, cv::NORM_L1) / double(reduced.total() * 3) < 2);
+    QVERIFY(packPreview(reduced).size() < int(reduced.total()));
 }
 
 void TestProviders::pairPreviewShowsTheExport_data()
