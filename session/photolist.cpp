@@ -25,7 +25,7 @@ const QVector<int> optionRoles = {
     PhotoList::SourceRole, PhotoList::BoxRole,      PhotoList::ShownSourceRole,
     PhotoList::DoubtRole,  PhotoList::BoxReadyRole, PhotoList::DetectRole};
 
-// What a change of these options is called in the Undo button.
+// The keys of a frame's options, as the pages name them.
 const QString frameKeys[] = {QStringLiteral("aspect"), QStringLiteral("fill"),
                              QStringLiteral("size"), QStringLiteral("frameColour")};
 
@@ -61,6 +61,7 @@ void setFrame(const QVariantMap &values, ImageOptions *options)
     }
 }
 
+// What a change of these options is called in the Undo button.
 QString changeText(const QVariantMap &options)
 {
     if (options.contains(QStringLiteral("box")))
