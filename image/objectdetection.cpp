@@ -9,6 +9,8 @@
 #include <limits>
 #include <vector>
 
+// Matrix expressions are left out throughout: their operators are singletons OpenCV makes lazily,
+// out of ThreadSanitizer's sight, and detection runs on many threads at once.
 namespace {
 // The photo reduced to the working size, in CIE Lab (whose distances follow what an eye tells
 // apart: L 0 to 100, a and b about -100 to 100).
@@ -102,22 +104,26 @@ cv::Mat borderContrast(const cv::Mat &lab, int band)
         cv::Mat mean;
         cv::calcCovarMatrix(samples, covariance, mean,
                             cv::COVAR_NORMAL | cv::COVAR_ROWS | cv::COVAR_SCALE, CV_64F);
-        covariance += cv::Mat::eye(3, 3, CV_64F) * colourFloor;
+        for (int i = 0; i < 3; ++i)
+            covariance.at<double>(i, i) += colourFloor;
         cv::Mat inverse;
         cv::invert(covariance, inverse, cv::DECOMP_SVD);
         cv::Mat centred;
         cv::subtract(pixels, cv::repeat(mean, count, 1), centred, cv::noArray(), CV_64F);
         cv::Mat squared;
-        cv::multiply(centred * inverse, centred, squared);
+        cv::Mat projected;
+        cv::gemm(centred, inverse, 1, cv::noArray(), 0, projected);
+        cv::multiply(projected, centred, squared);
         cv::Mat distance;
         cv::reduce(squared, distance, 1, cv::REDUCE_SUM, CV_64F);
         cv::sqrt(distance, distance);
         cv::Mat map;
         normalised(distance.reshape(1, lab.rows)).convertTo(map, CV_32F);
-        sum += map;
-        largest = cv::max(largest, map);
+        cv::add(sum, map, sum);
+        cv::max(largest, map, largest);
     }
-    return normalised(sum - largest);
+    cv::subtract(sum, largest, sum);
+    return normalised(sum);
 }
 
 // Saliency in [0, 1]: the barrier distance summed over the Lab channels, added to the contrast
@@ -130,8 +136,10 @@ cv::Mat saliency(const cv::Mat &lab, const ObjectDetectorParams &params)
     cv::split(lab, channels.data());
     cv::Mat barrier(lab.size(), CV_32F, cv::Scalar(0));
     for (const cv::Mat &channel : channels)
-        barrier += barrierDistance(channel, params.barrierPasses);
-    return normalised(normalised(barrier) + borderContrast(lab, band));
+        cv::add(barrier, barrierDistance(channel, params.barrierPasses), barrier);
+    cv::Mat combined;
+    cv::add(normalised(barrier), borderContrast(lab, band), combined);
+    return normalised(combined);
 }
 
 // The box of the object's parts: the regions of the saliency map that clear reach, each weighed
@@ -139,11 +147,12 @@ cv::Mat saliency(const cv::Mat &lab, const ObjectDetectorParams &params)
 cv::Rect partsBox(const cv::Mat &map, const cv::Mat &map8, double seed, double reach,
                   const ObjectDetectorParams &params)
 {
+    cv::Mat above;
+    cv::compare(map8, reach, above, cv::CMP_GE);
     cv::Mat labels;
     cv::Mat stats;
     cv::Mat centroids;
-    const int count =
-        cv::connectedComponentsWithStats(map8 >= reach, labels, stats, centroids, 8, CV_32S);
+    const int count = cv::connectedComponentsWithStats(above, labels, stats, centroids, 8, CV_32S);
     std::vector<double> mass(size_t(count), 0.0);
     for (int y = 0; y < labels.rows; ++y) {
         const int *label = labels.ptr<int>(y);
