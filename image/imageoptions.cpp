@@ -65,6 +65,24 @@ QString pairText(const cv::Size &size, QChar separator)
 }
 } // namespace
 
+bool parseColour(QString text, cv::Vec3b *colour)
+{
+    if (text.startsWith(QLatin1Char('#')))
+        text.remove(0, 1);
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 16);
+    if (!ok || text.size() != 6)
+        return false;
+    *colour = cv::Vec3b(uchar(value >> 16), uchar(value >> 8), uchar(value));
+    return true;
+}
+
+QString colourText(const cv::Vec3b &colour)
+{
+    return QStringLiteral("%1").arg(uint(colour[0]) << 16 | uint(colour[1]) << 8 | colour[2], 6, 16,
+                                    QLatin1Char('0'));
+}
+
 QString aspectText(const cv::Size &aspect)
 {
     return pairText(aspect, QLatin1Char(':'));
@@ -174,13 +192,9 @@ ImageOptions parseOptions(const QString &descriptor)
         case SizeKey:
             options.exactSize = parseSize(value);
             break;
-        case FrameColourKey: {
-            bool ok = false;
-            const uint rgb = value.toUInt(&ok, 16);
-            if (ok && value.size() == 6)
-                options.frameColour = cv::Vec3b(uchar(rgb >> 16), uchar(rgb >> 8), uchar(rgb));
+        case FrameColourKey:
+            parseColour(value, &options.frameColour);
             break;
-        }
         default:
             break;
         }
@@ -219,11 +233,8 @@ QString descriptorText(const ImageOptions &options)
         more += QStringLiteral("&size=%1x%2")
                     .arg(options.exactSize.width)
                     .arg(options.exactSize.height);
-    const cv::Vec3b &colour = options.frameColour;
-    if (colour != cv::Vec3b(255, 255, 255))
-        more += QStringLiteral("&frameColour=%1")
-                    .arg((uint(colour[0]) << 16) | (uint(colour[1]) << 8) | colour[2], 6, 16,
-                         QLatin1Char('0'));
+    if (options.frameColour != cv::Vec3b(255, 255, 255))
+        more += QStringLiteral("&frameColour=") + colourText(options.frameColour);
     return text + more;
 }
 

@@ -55,6 +55,10 @@ cv::Size parseAspect(const QString &text);
 cv::Size parseSize(const QString &text);
 QString aspectText(const cv::Size &aspect);
 QString sizeText(const cv::Size &size);
+// "rrggbb", with or without a leading '#'; false, the colour untouched, when it is not six hex
+// digits. colourText writes it without the '#'.
+bool parseColour(QString text, cv::Vec3b *colour);
+QString colourText(const cv::Vec3b &colour);
 
 // The largest angle a photo is straightened by, either way.
 constexpr double maxStraighten = 45.0;

@@ -45,27 +45,6 @@ bool parsePairLayout(const QString &name, PairLayout *layout)
     return false;
 }
 
-namespace {
-// "rrggbb", with or without a leading '#'; false when it is not six hex digits.
-bool parseColour(QString text, cv::Vec3b *colour)
-{
-    if (text.startsWith(QLatin1Char('#')))
-        text.remove(0, 1);
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
-    if (!ok || text.size() != 6)
-        return false;
-    *colour = cv::Vec3b(uchar(value >> 16), uchar(value >> 8), uchar(value));
-    return true;
-}
-
-QString colourText(const cv::Vec3b &colour)
-{
-    return QStringLiteral("%1").arg(uint(colour[0]) << 16 | uint(colour[1]) << 8 | colour[2], 6, 16,
-                                    QLatin1Char('0'));
-}
-} // namespace
-
 PairStyle pairStyleOf(const QVariantMap &options)
 {
     PairStyle style;
@@ -77,9 +56,16 @@ PairStyle pairStyleOf(const QVariantMap &options)
     return style;
 }
 
+namespace {
+bool isFramed(const PairStyle &style)
+{
+    return !style.aspect.empty() || !style.exactSize.empty();
+}
+} // namespace
+
 QString pairStyleText(const PairStyle &style)
 {
-    const bool framed = !style.aspect.empty() || !style.exactSize.empty();
+    const bool framed = isFramed(style);
     if (style.layout == PairLayout::Stretch && !framed)
         return {};
     QString text = QStringLiteral("pairLayout=") + layoutNames[int(style.layout)];
@@ -88,10 +74,9 @@ QString pairStyleText(const PairStyle &style)
     if (style.layout == PairLayout::Canvas || framed)
         text += QStringLiteral("&background=") + colourText(style.background);
     if (!style.aspect.empty())
-        text += QStringLiteral("&aspect=%1:%2").arg(style.aspect.width).arg(style.aspect.height);
+        text += QStringLiteral("&aspect=") + aspectText(style.aspect);
     if (!style.exactSize.empty())
-        text +=
-            QStringLiteral("&size=%1x%2").arg(style.exactSize.width).arg(style.exactSize.height);
+        text += QStringLiteral("&size=") + sizeText(style.exactSize);
     return text;
 }
 
@@ -191,7 +176,7 @@ cv::Mat joinPair(const cv::Mat &left, const cv::Mat &right, const PairStyle &sty
     return orEmpty([&] {
         // Both halves go straight into the joined picture: no scaled copy of either.
         cv::Mat joined(geometry.size, left.type());
-        if (style.layout == PairLayout::Canvas || !style.aspect.empty() || !style.exactSize.empty())
+        if (style.layout == PairLayout::Canvas || isFramed(style))
             joined.setTo(cv::Scalar(style.background[0], style.background[1], style.background[2]));
         scaleInto(left, joined(geometry.left));
         if (style.layout == PairLayout::Stretch && right.rows != left.rows) {
