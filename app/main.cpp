@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 int main(int argc, char **argv)
@@ -32,6 +33,9 @@ int main(int argc, char **argv)
             .value(QStringLiteral("imageCacheMiB"), PhotoStore::defaultBudget >> 20)
             .toLongLong()
         << 20);
+    // Every change is kept in the user's data folder until the window closes normally.
+    session->keepRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                          QStringLiteral("/recovery"));
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty())
         return -1;

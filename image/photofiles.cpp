@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <xxhash.h>
+
 QString localPathFromUrl(const QVariant &url)
 {
     const QUrl parsed = url.userType() == QMetaType::QUrl ? url.toUrl() : QUrl(url.toString());
@@ -56,4 +58,12 @@ QStringList importPaths(const QVariantList &urls)
             paths << folder.filePath(name);
     }
     return paths;
+}
+
+QString contentHash(const QByteArray &bytes)
+{
+    const XXH128_hash_t hash = XXH3_128bits(bytes.constData(), size_t(bytes.size()));
+    return QStringLiteral("xxh3-128:%1%2")
+        .arg(hash.high64, 16, 16, QLatin1Char('0'))
+        .arg(hash.low64, 16, 16, QLatin1Char('0'));
 }

@@ -18,3 +18,6 @@ QStringList photoFilePatterns();
 // by value, case ignored); a URL that names no local file stays as its text, to be named as
 // unreadable.
 QStringList importPaths(const QVariantList &urls);
+
+// A file's content as a short text ("xxh3-128:" and 32 hex digits) that any change alters.
+QString contentHash(const QByteArray &bytes);

@@ -19,8 +19,8 @@ Item {
     DropArea {
         anchors.fill: parent
         onDropped: {
-            cvimage.importUrls(drop.urls)
-            canContinue = true
+            if (applicationWindow.takeUrls(drop.urls))
+                canContinue = true
         }
 
         ScrollView {

@@ -129,8 +129,7 @@ Row {
         exportFailure.close()
         exportDone.close()
         exportTarget = folder
-        var taken = cvimage.exporter.existingFiles(folder, exportSingles(), exportPairs(),
-                                                   exportOptions())
+        var taken = cvimage.existingExportFiles(folder)
         if (taken > 0) {
             overwriteQuestion.lead = qsTr("%n file(s) already exist in", "", taken)
             overwriteQuestion.path = displayPath(folder)
@@ -141,11 +140,12 @@ Row {
     }
 
     function writeFiles() {
-        cvimage.exporter.start(exportTarget, exportSingles(), exportPairs(), exportOptions())
+        cvimage.startExport(exportTarget)
     }
 
-    // Names, format, colours, metadata and pair layout as chosen above the pairs.
-    function exportOptions() {
+    // Names, format, colours, metadata and pair layout as chosen above the pairs: the session's
+    // export settings, saved with it.
+    readonly property var chosenExport: {
         var options = pairStyle()
         options.names = namesBox.currentIndex === 1 ? "original" : "index"
         options.format = ["png", "jpg", "webp"][formatBox.currentIndex]
@@ -154,18 +154,42 @@ Row {
         options.metadata = ["keep", "noLocation", "strip"][metadataBox.currentIndex]
         return options
     }
-
-    function exportSingles() {
-        var singles = []
-        for (var i = 0; i < sources.length; ++i) {
-            if (pairedPlace(cvimage.photoIndexOf(sources[i])) < 0)
-                singles.push(descriptorOf(sources[i]))
-        }
-        return singles
+    property bool applyingExport: false
+    onChosenExportChanged: {
+        if (!applyingExport)
+            cvimage.exportSettings = chosenExport
     }
 
-    function exportPairs() {
-        return cvimage.pairs.descriptors()
+    // A session opened brings its own settings into the choices.
+    function applyExportSettings(settings) {
+        if (settings.format === undefined)
+            return
+        applyingExport = true
+        namesBox.currentIndex = settings.names === "original" ? 1 : 0
+        formatBox.currentIndex = Math.max(0, ["png", "jpg", "webp"].indexOf(settings.format))
+        qualityBox.value = settings.quality
+        colourBox.currentIndex = settings.colour === "srgb" ? 1 : 0
+        metadataBox.currentIndex = Math.max(0, ["keep", "noLocation", "strip"].indexOf(settings.metadata))
+        layoutBox.currentIndex = Math.max(0, ["stretch", "proportional", "canvas"].indexOf(settings.pairLayout))
+        gapBox.value = settings.gap
+        backgroundBox.currentIndex = Math.max(0, ["#ffffff", "#000000", "#808080"].indexOf(settings.background))
+        var frame = 0
+        for (var i = 0; i < cvimage.framePresets.length; ++i) {
+            var preset = cvimage.framePresets[i]
+            if (preset.aspect === settings.aspect && preset.size === settings.size)
+                frame = i + 1
+        }
+        pairFrameBox.currentIndex = frame
+        applyingExport = false
+        cvimage.exportSettings = chosenExport
+    }
+
+    Connections {
+        target: cvimage
+        function onExportSettingsChanged() {
+            if (!stitchPage.applyingExport)
+                stitchPage.applyExportSettings(cvimage.exportSettings)
+        }
     }
 
     function exportFinished(written, total, cancelled) {
@@ -193,8 +217,8 @@ Row {
     }
 
     Connections {
-        target: cvimage.exporter
-        function onFinished(written, total, cancelled) {
+        target: cvimage
+        function onExportFinished(written, total, cancelled) {
             stitchPage.exportFinished(written, total, cancelled)
         }
     }

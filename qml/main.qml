@@ -18,7 +18,7 @@ ApplicationWindow {
         currentPage = step
     }
 
-    title: qsTr("Morvick2")
+    title: sessionControl.title
     visible: true
     visibility: Window.Maximized
     width: 640
@@ -27,6 +27,45 @@ ApplicationWindow {
 
     CvImage {
         id: cvimage
+    }
+
+    // The user chose to let the session's work go: the window closes without asking again.
+    property bool discardConfirmed: false
+
+    onClosing: {
+        if (!discardConfirmed && !sessionControl.mayClose())
+            close.accepted = false
+    }
+
+    SessionControl {
+        id: sessionControl
+        page: applicationWindow.contentItem
+        onCloseConfirmed: {
+            applicationWindow.discardConfirmed = true
+            applicationWindow.close()
+        }
+        onOpened: {
+            importPage.canContinue = true
+            goTo(0)
+        }
+    }
+
+    // Photos, or a session file, dropped or given on the command line.
+    function takeUrls(urls) {
+        if (urls.length === 1 && cvimage.isSessionFile(urls[0])) {
+            sessionControl.openFile(urls[0])
+            return false
+        }
+        cvimage.importUrls(urls)
+        return true
+    }
+
+    Component.onCompleted: {
+        var given = Qt.application.arguments.slice(1).filter(function (argument) {
+            return cvimage.isSessionFile(argument)
+        })
+        if (given.length > 0)
+            sessionControl.openFile(given[0])
     }
 
     header: ToolBar {
@@ -103,9 +142,45 @@ ApplicationWindow {
             ToolTip.text: qsTr("Redo %1 (Ctrl+Shift+Z)").arg(cvimage.history.redoText)
         }
 
+        Button {
+            id: sessionButton
+            objectName: "sessionButton"
+            text: qsTr("Session")
+            width: Math.max(120, implicitWidth)
+            height: 50
+            anchors.left: redo.right
+            anchors.leftMargin: 10
+            enabled: !cvimage.exporter.running
+            onClicked: sessionMenu.open()
+            ToolTip.visible: hovered && !sessionMenu.visible
+            ToolTip.text: qsTr("Save the session to go on later, or open a saved one")
+
+            Menu {
+                id: sessionMenu
+                y: -height
+
+                MenuItem {
+                    objectName: "saveSession"
+                    text: qsTr("Save Session (Ctrl+S)")
+                    onTriggered: sessionControl.save()
+                }
+                MenuItem {
+                    objectName: "saveSessionAs"
+                    text: qsTr("Save Session As… (Ctrl+Shift+S)")
+                    onTriggered: sessionControl.saveAs()
+                }
+                MenuItem {
+                    objectName: "openSession"
+                    text: qsTr("Open Session… (Ctrl+Shift+O)")
+                    enabled: !cvimage.importer.running
+                    onTriggered: sessionControl.open()
+                }
+            }
+        }
+
         Text {
             objectName: "photoCount"
-            anchors.left: redo.right
+            anchors.left: sessionButton.right
             anchors.leftMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             visible: checkpointBar.currentStep == 0 && cvimage.photos.count > 0
@@ -181,7 +256,7 @@ ApplicationWindow {
     DropArea {
         anchors.fill: stackLayout
         enabled: checkpointBar.currentStep > 0
-        onDropped: cvimage.importUrls(drop.urls)
+        onDropped: takeUrls(drop.urls)
     }
 
     // Files dropped or chosen again are skipped, with one notice for them all.
@@ -245,6 +320,24 @@ ApplicationWindow {
         sequence: StandardKey.Open
         enabled: addPhotos.enabled
         onActivated: importPage.addPhotos()
+    }
+
+    Shortcut {
+        sequence: StandardKey.Save
+        enabled: sessionButton.enabled
+        onActivated: sessionControl.save()
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Shift+S"
+        enabled: sessionButton.enabled
+        onActivated: sessionControl.saveAs()
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Shift+O"
+        enabled: sessionButton.enabled && !cvimage.importer.running
+        onActivated: sessionControl.open()
     }
 
     Shortcut {

@@ -6,6 +6,7 @@
 #include "session/session.h"
 
 #include <QColor>
+#include <QFileInfo>
 #include <QQmlEngine>
 #include <QUrl>
 
@@ -25,14 +26,124 @@ void CvImage::classBegin()
     if (!shared)
         return;
     disconnect(m_session->photos(), nullptr, this, nullptr);
+    disconnect(m_session, nullptr, this, nullptr);
     show(shared);
     m_own.reset();
+    findRecovery();
 }
 
 void CvImage::show(Session *session)
 {
     m_session = session;
     connect(session->photos(), &PhotoList::countChanged, this, &CvImage::imageArrayChanged);
+    connect(session, &Session::exportSettingsChanged, this, &CvImage::exportSettingsChanged);
+    connect(session, &Session::filePathChanged, this, &CvImage::sessionFileChanged);
+    connect(session, &Session::modifiedChanged, this, &CvImage::modifiedChanged);
+    connect(session, &Session::opened, this, &CvImage::sessionOpened);
+    connect(session, &Session::exportFinished, this, &CvImage::exportFinished);
+    // A recovery file is let go once its photos are listed again: a crash before that finds it
+    // still there.
+    connect(session, &Session::opened, this, [this] {
+        if (!m_restoring.isEmpty())
+            Autosave::discard(std::exchange(m_restoring, QString()));
+    });
+}
+
+void CvImage::findRecovery()
+{
+    if (m_session->recoveryFolder().isEmpty())
+        return;
+    for (const QString &file : Autosave::abandoned(m_session->recoveryFolder())) {
+        SessionState state;
+        if (readSessionFile(file, &state, nullptr) && !state.photos.isEmpty()) {
+            m_recoveryFile = file;
+            m_recoveryPhotos = int(state.photos.size());
+            emit recoveryFileChanged();
+            return;
+        }
+        // Nothing in it to restore, or nothing readable: kept no longer.
+        Autosave::discard(file);
+    }
+}
+
+void CvImage::restoreRecovery()
+{
+    const QString file = m_recoveryFile;
+    if (file.isEmpty() || !m_session->openFile(file, nullptr, true))
+        return;
+    m_restoring = file;
+    m_recoveryFile.clear();
+    emit recoveryFileChanged();
+}
+
+void CvImage::discardRecovery()
+{
+    Autosave::discard(m_recoveryFile);
+    m_recoveryFile.clear();
+    emit recoveryFileChanged();
+}
+
+QVariantMap CvImage::exportSettings() const
+{
+    return m_session->exportSettings();
+}
+
+void CvImage::setExportSettings(const QVariantMap &settings)
+{
+    m_session->setExportSettings(settings);
+}
+
+QString CvImage::sessionFile() const
+{
+    return m_session->filePath();
+}
+
+QString CvImage::sessionName() const
+{
+    return QFileInfo(m_session->filePath()).completeBaseName();
+}
+
+bool CvImage::modified() const
+{
+    return m_session->modified();
+}
+
+void CvImage::startExport(const QVariant &folder)
+{
+    m_session->startExport(folder);
+}
+
+int CvImage::existingExportFiles(const QVariant &folder) const
+{
+    return m_session->existingExportFiles(folder);
+}
+
+namespace {
+QString pathOf(const QVariant &file)
+{
+    const QString local = localPathFromUrl(file);
+    return local.isEmpty() ? file.toString() : local;
+}
+} // namespace
+
+QString CvImage::saveSession(const QVariant &file)
+{
+    QString path = pathOf(file);
+    if (!path.endsWith(sessionFileSuffix))
+        path += sessionFileSuffix;
+    QString why;
+    return m_session->saveFile(path, &why) ? QString() : why;
+}
+
+QString CvImage::openSession(const QVariant &file)
+{
+    QString why;
+    return m_session->openFile(pathOf(file), &why) ? QString() : why;
+}
+
+bool CvImage::isSessionFile(const QVariant &url) const
+{
+    return pathOf(url).endsWith(sessionFileSuffix);
 }
 
 QVariantList CvImage::imageArray() const

@@ -35,6 +35,18 @@ class CvImage : public QObject, public QQmlParserStatus
     // and the frame's keys PhotoList::setOptions takes ("aspect", "fill", "size",
     // "frameColour").
     Q_PROPERTY(QVariantList framePresets READ framePresets CONSTANT)
+    // The export's options (ExportJob::start's), saved with the session.
+    Q_PROPERTY(QVariantMap exportSettings READ exportSettings WRITE setExportSettings NOTIFY
+                   exportSettingsChanged)
+    // The session file the session was opened from or saved as ("" for a new one), its name
+    // without the folder, and whether work was done since it was saved, opened or exported.
+    Q_PROPERTY(QString sessionFile READ sessionFile NOTIFY sessionFileChanged)
+    Q_PROPERTY(QString sessionName READ sessionName NOTIFY sessionFileChanged)
+    Q_PROPERTY(bool modified READ modified NOTIFY modifiedChanged)
+    // The recovery file of a session whose process died, offered to restore ("" for none), and
+    // how many photos it holds.
+    Q_PROPERTY(QString recoveryFile READ recoveryFile NOTIFY recoveryFileChanged)
+    Q_PROPERTY(int recoveryPhotos READ recoveryPhotos NOTIFY recoveryFileChanged)
     // Files listed already are imported again: off unless set.
     Q_PROPERTY(bool allowDuplicates MEMBER m_allowDuplicates NOTIFY allowDuplicatesChanged)
 
@@ -75,6 +87,28 @@ public:
     // Exports a pair of descriptors as one image; returns whether its file was written.
     Q_INVOKABLE bool saveStitched(const QVariant &uris);
 
+    QVariantMap exportSettings() const;
+    void setExportSettings(const QVariantMap &settings);
+    QString sessionFile() const;
+    QString sessionName() const;
+    bool modified() const;
+    QString recoveryFile() const { return m_recoveryFile; }
+    int recoveryPhotos() const { return m_recoveryPhotos; }
+
+    // Writes every unpaired photo, then every pair, into folder (a URL or a path) in the
+    // background, with the export settings; how many of those files exist there already.
+    Q_INVOKABLE void startExport(const QVariant &folder);
+    Q_INVOKABLE int existingExportFiles(const QVariant &folder) const;
+    // Save and open a session file (a URL or a path): "" when done, otherwise why not, in a
+    // sentence. Opening lists the photos in the background and tells by sessionOpened().
+    Q_INVOKABLE QString saveSession(const QVariant &file);
+    Q_INVOKABLE QString openSession(const QVariant &file);
+    // Whether a dropped or given URL names a session file rather than photos.
+    Q_INVOKABLE bool isSessionFile(const QVariant &url) const;
+    // Brings back the session of recoveryFile, or lets it go.
+    Q_INVOKABLE void restoreRecovery();
+    Q_INVOKABLE void discardRecovery();
+
     void classBegin() override;
     void componentComplete() override {}
 
@@ -83,11 +117,25 @@ signals:
     void allowDuplicatesChanged();
     // Files of a drop or a choice that were listed already and so were not imported.
     void duplicatesSkipped(const QVariantList &urls);
+    void exportSettingsChanged();
+    void sessionFileChanged();
+    void modifiedChanged();
+    void recoveryFileChanged();
+    // The export's finished (ExportJob::finished), once the session counts its work as kept.
+    void exportFinished(int written, int total, bool cancelled);
+    // A session file's photos are listed: missing and changed name its files not found and those
+    // whose content changed since it was saved.
+    void sessionOpened(const QStringList &missing, const QStringList &changed);
 
 private:
     void show(Session *session);
+    // The newest recovery file of a dead process with photos in it; empty ones are let go.
+    void findRecovery();
 
     std::unique_ptr<Session> m_own;
     Session *m_session = nullptr;
     bool m_allowDuplicates = false;
+    QString m_recoveryFile;
+    QString m_restoring;
+    int m_recoveryPhotos = 0;
 };

@@ -212,14 +212,44 @@ void PhotoList::setDefaults(const QVariantMap &defaults)
 
 void PhotoList::append(int photoIndex, const QString &path)
 {
+    SessionState::Photo fresh;
+    fresh.path = path;
+    fresh.options = m_defaults;
+    append(photoIndex, fresh);
+}
+
+void PhotoList::append(int photoIndex, const SessionState::Photo &saved)
+{
     beginInsertRows(QModelIndex(), count(), count());
     Photo photo;
     photo.index = photoIndex;
-    photo.path = path;
-    photo.options = m_defaults;
+    photo.path = saved.path;
+    photo.options = saved.options;
+    photo.options.index = 0;
+    photo.options.box = {};
+    photo.box = saved.box;
+    photo.boxQuarters = saved.boxQuarters;
+    photo.boxDegrees = saved.boxDegrees;
     m_rows.push_back(photo);
     endInsertRows();
     emit countChanged();
+}
+
+SessionState::Photo PhotoList::saved(int row) const
+{
+    const Photo &photo = m_rows.at(size_t(row));
+    SessionState::Photo saved;
+    saved.path = photo.path;
+    saved.options = photo.options;
+    saved.box = photo.box;
+    saved.boxQuarters = photo.box.isNull() ? 0 : photo.boxQuarters;
+    saved.boxDegrees = photo.box.isNull() ? 0 : photo.boxDegrees;
+    return saved;
+}
+
+int PhotoList::photoIndexAt(int row) const
+{
+    return m_rows.at(size_t(row)).index;
 }
 
 void PhotoList::setBoxReady(int photoIndex, Detector detector, const QString &doubt)

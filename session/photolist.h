@@ -2,6 +2,7 @@
 
 #include "image/imageoptions.h"
 #include "image/turn.h"
+#include "session/sessionfile.h"
 
 #include <QAbstractListModel>
 #include <QRect>
@@ -61,6 +62,12 @@ public:
 
     // A photo of the store, imported from path, listed uncropped with the defaults.
     void append(int photoIndex, const QString &path);
+    // A photo of the store listed with the choices a session file kept for it (its file's length
+    // and hash aside).
+    void append(int photoIndex, const SessionState::Photo &saved);
+    // A row's photo and choices as a session file keeps them, its file's length and hash aside.
+    SessionState::Photo saved(int row) const;
+    int photoIndexAt(int row) const;
     // Its object box by detector is known: cropped previews and exports of it now cost no
     // detection. doubt says why the box deserves a look, empty when it does not.
     void setBoxReady(int photoIndex, Detector detector, const QString &doubt);

@@ -8,6 +8,7 @@
 #include "image/imageoptions.h"
 #include "image/objectdetection.h"
 #include "image/pair.h"
+#include "image/photofiles.h"
 #include "image/pngwriter.h"
 #include "image/turn.h"
 
@@ -19,6 +20,7 @@ struct PhotoStore::Entry
     QByteArray file;
     QByteArray preview;
     QString damage;
+    QString hash;
     // Guarded by the store's mutex: a full decode may correct it.
     cv::Size size;
     std::once_flag detected;
@@ -53,7 +55,8 @@ PhotoStore::Prepared prepared(const QByteArray &file, const PhotoPreview &decode
         return {};
     // Shown as the photo looks: screens are taken to be sRGB.
     const cv::Mat shown = toSrgb(decoded.preview, colourProfile(file));
-    return {file, packPreview(shown), decoded.size, decoded.image, fileDamage(file)};
+    return {file,          packPreview(shown), decoded.size,
+            decoded.image, fileDamage(file),   contentHash(file)};
 }
 } // namespace
 
@@ -71,6 +74,7 @@ int PhotoStore::add(const Prepared &photo)
     entry->preview = photo.preview;
     entry->size = photo.size;
     entry->damage = photo.damage;
+    entry->hash = photo.hash;
     int index = 0;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -160,6 +164,18 @@ QString PhotoStore::damage(int index) const
 {
     const std::shared_ptr<Entry> found = entry(index);
     return found ? found->damage : QString();
+}
+
+QString PhotoStore::fileHash(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found ? found->hash : QString();
+}
+
+qint64 PhotoStore::fileBytes(int index) const
+{
+    const std::shared_ptr<Entry> found = entry(index);
+    return found && !found->hash.isEmpty() ? found->file.size() : 0;
 }
 
 cv::Size PhotoStore::size(int index) const

@@ -43,6 +43,8 @@ public:
         cv::Mat image;
         // Why the file, though decoded, is damaged (fileDamage); empty when it is whole.
         QString damage;
+        // contentHash of file: a session file tells by it that the file changed since.
+        QString hash;
     };
     // A file's bytes decoded for their thumbnail; why as decodeImage gives it.
     static Prepared prepare(const QByteArray &file, QString *why = nullptr);
@@ -61,6 +63,9 @@ public:
     cv::Mat preview(int index) const;
     // Why its file is damaged, empty when it is whole.
     QString damage(int index) const;
+    // Its file's contentHash and length, as imported; empty and 0 for an image made in memory.
+    QString fileHash(int index) const;
+    qint64 fileBytes(int index) const;
     // The size the file's header gave until a full decode finds another (a header that
     // disagrees with its pixels), from then on the decoded one.
     cv::Size size(int index) const;

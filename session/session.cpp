@@ -4,6 +4,7 @@
 #include "image/export.h"
 #include "image/exportnames.h"
 #include "image/photofiles.h"
+#include "image/turn.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -22,10 +23,21 @@ Session::Session(QObject *parent) : QObject(parent)
     connect(&m_importer, &ImportJob::photoReady, this, &Session::list);
     connect(&m_photos, &PhotoList::boxWanted, this, &Session::detect);
     m_exporter.setOriginalPaths([this](int index) { return m_photos.pathOf(index); });
+    connect(&m_importer, &ImportJob::finished, this, &Session::finishOpen);
+    connect(&m_history, &History::changed, this, &Session::change);
+    connect(&m_photos, &PhotoList::countChanged, this, &Session::change);
+    connect(&m_exporter, &ExportJob::finished, this,
+            [this](int written, int total, bool cancelled) {
+                if (!cancelled && written == total)
+                    markKept();
+                emit exportFinished(written, total, cancelled);
+            });
 }
 
 Session::~Session()
 {
+    // The last write lands before the session's parts go, then the file goes with it.
+    m_autosave.reset();
     // Every job waits for its own tasks when destroyed; cancelled first, none of them waits
     // behind work that nobody will see.
     m_importer.cancel();
@@ -82,8 +94,168 @@ QStringList Session::importUrls(const QVariant &urls, bool allowDuplicates)
 
 void Session::list(int index, const QString &path)
 {
-    m_photos.append(index, path);
+    // A session file's photos arrive in its order; one before this that never arrived was
+    // refused by the import, which names it.
+    const auto saved =
+        std::find_if(m_pending.begin(), m_pending.end(),
+                     [&path](const PendingPhoto &p) { return p.photo.path == path; });
+    if (saved == m_pending.end()) {
+        m_photos.append(index, path);
+    } else {
+        SessionState::Photo photo = saved->photo;
+        if (photo.hash != m_store.fileHash(index)) {
+            m_openChanged << QFileInfo(path).fileName();
+            const cv::Size turned = turnedSize(m_store.size(index), {photo.boxQuarters, 0});
+            const QRect onPhoto(0, 0, turned.width, turned.height);
+            if (!onPhoto.contains(photo.box))
+                photo.box = QRect();
+        }
+        m_openedIndices[saved->position] = index;
+        m_pending.erase(m_pending.begin(), std::next(saved));
+        m_photos.append(index, photo);
+    }
     detect(index, m_photos.detectorOf(index));
+}
+
+void Session::change()
+{
+    ++m_changes;
+    emit changed();
+    emit modifiedChanged();
+}
+
+void Session::markKept()
+{
+    m_keptAt = m_changes;
+    emit modifiedChanged();
+}
+
+void Session::setExportSettings(const QVariantMap &settings)
+{
+    if (settings == m_exportSettings)
+        return;
+    m_exportSettings = settings;
+    emit exportSettingsChanged();
+    change();
+}
+
+QStringList Session::exportSingles() const
+{
+    QSet<int> paired;
+    for (const QVariant &photo : m_pairs.pairedPhotos())
+        paired.insert(photo.toInt());
+    QStringList singles;
+    for (int row = 0; row < m_photos.count(); ++row)
+        if (!paired.contains(m_photos.photoIndexAt(row)))
+            singles << descriptorOfUrl(m_photos.sourceOf(m_photos.photoIndexAt(row)));
+    return singles;
+}
+
+void Session::startExport(const QVariant &folder)
+{
+    m_exporter.start(folder, exportSingles(), m_pairs.descriptors(), m_exportSettings);
+}
+
+int Session::existingExportFiles(const QVariant &folder) const
+{
+    return m_exporter.existingFiles(folder, exportSingles(), m_pairs.descriptors(),
+                                    m_exportSettings);
+}
+
+SessionState Session::state() const
+{
+    SessionState state;
+    std::map<int, int> positions;
+    for (int row = 0; row < m_photos.count(); ++row) {
+        const int index = m_photos.photoIndexAt(row);
+        SessionState::Photo photo = m_photos.saved(row);
+        photo.bytes = m_store.fileBytes(index);
+        photo.hash = m_store.fileHash(index);
+        positions[index] = row;
+        state.photos.append(photo);
+    }
+    const QVariantList paired = m_pairs.pairedPhotos();
+    for (int k = 0; k + 1 < paired.size(); k += 2)
+        state.pairs.append({positions.at(paired[k].toInt()), positions.at(paired[k + 1].toInt())});
+    state.exportSettings = m_exportSettings;
+    return state;
+}
+
+void Session::open(const SessionState &state)
+{
+    QVariantList rows;
+    for (int row = 0; row < m_photos.count(); ++row)
+        rows << row;
+    m_photos.remove(rows);
+    m_history.clear();
+    m_pending.clear();
+    m_openedIndices.clear();
+    m_openMissing.clear();
+    m_openChanged.clear();
+    m_openPairs = state.pairs;
+    setExportSettings(state.exportSettings);
+    QStringList paths;
+    for (int position = 0; position < state.photos.size(); ++position) {
+        const SessionState::Photo &photo = state.photos[position];
+        if (!QFileInfo::exists(photo.path)) {
+            m_openMissing << photo.path;
+            continue;
+        }
+        m_pending.push_back({position, photo});
+        paths << photo.path;
+    }
+    m_pendingPairs = true;
+    if (paths.isEmpty())
+        QMetaObject::invokeMethod(this, &Session::finishOpen, Qt::QueuedConnection);
+    m_importer.start(paths);
+}
+
+bool Session::saveFile(const QString &path, QString *why)
+{
+    if (!writeSessionFile(path, state(), why))
+        return false;
+    markKept();
+    if (path != m_filePath) {
+        m_filePath = path;
+        emit filePathChanged();
+    }
+    return true;
+}
+
+bool Session::openFile(const QString &path, QString *why, bool recovery)
+{
+    SessionState state;
+    if (!readSessionFile(path, &state, why))
+        return false;
+    m_openRecovery = recovery;
+    m_filePath = recovery ? state.savedAs : path;
+    emit filePathChanged();
+    open(state);
+    return true;
+}
+
+void Session::keepRecovery(const QString &folder)
+{
+    m_recoveryFolder = folder;
+    m_autosave = std::make_unique<Autosave>(this, folder);
+}
+
+void Session::finishOpen()
+{
+    if (!m_pendingPairs || m_importer.running())
+        return;
+    m_pending.clear();
+    m_pendingPairs = false;
+    for (const SessionState::Pair &pair : qAsConst(m_openPairs)) {
+        const auto left = m_openedIndices.find(pair.left);
+        const auto right = m_openedIndices.find(pair.right);
+        if (left != m_openedIndices.end() && right != m_openedIndices.end())
+            m_pairs.add(left->second, right->second);
+    }
+    m_history.clear();
+    if (!m_openRecovery)
+        markKept();
+    emit opened(m_openMissing, m_openChanged);
 }
 
 void Session::detect(int index, Detector detector)

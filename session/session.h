@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/autosave.h"
 #include "session/backgroundtasks.h"
 #include "session/exportjob.h"
 #include "session/history.h"
@@ -7,11 +8,15 @@
 #include "session/pairlist.h"
 #include "session/photolist.h"
 #include "session/photostore.h"
+#include "session/sessionfile.h"
 
 #include <QObject>
 #include <QThreadPool>
 #include <QVariant>
 
+#include <deque>
+#include <map>
+#include <memory>
 #include <vector>
 
 // One photo session: its photos (the store and the list the pages show), the folder the
@@ -50,8 +55,63 @@ public:
     // Exports a pair of descriptors as one image; whether its file was written.
     bool saveStitched(const QString &left, const QString &right);
 
+    // The export's options as ExportJob::start takes them: part of the session, saved with it.
+    QVariantMap exportSettings() const { return m_exportSettings; }
+    void setExportSettings(const QVariantMap &settings);
+    // What an export of the session writes: every photo not paired, in the list's order, by
+    // descriptor, then every pair.
+    QStringList exportSingles() const;
+    // Exports the session into folder (a URL or a path) in the background, with its settings;
+    // how many of those files exist there already.
+    void startExport(const QVariant &folder);
+    int existingExportFiles(const QVariant &folder) const;
+
+    // Everything a person chose in the session, as a session file keeps it.
+    SessionState state() const;
+    // Replaces the session by a saved one: its photos are imported again in their order with
+    // their choices, then paired; the history starts anew. A photo whose file is missing is left
+    // out; one whose file changed since keeps the choices that still fit (a box chosen by hand
+    // only while it lies on the photo). Reports by opened(); the session counts as modified
+    // until markKept().
+    void open(const SessionState &state);
+    bool opening() const { return !m_pending.empty() || m_pendingPairs; }
+
+    // The session file the session was opened from or last saved as; empty for a new one.
+    QString filePath() const { return m_filePath; }
+    // Writes the session to path and takes it as the session's file; false and why when it
+    // cannot be written, nothing replaced.
+    bool saveFile(const QString &path, QString *why);
+    // Reads a session file and opens it; false and why, the session untouched, when it cannot be
+    // read. A recovery file's session keeps the file it was saved as and stays modified.
+    bool openFile(const QString &path, QString *why, bool recovery = false);
+
+    // Keeps the session in a recovery file in folder from now on (Autosave).
+    void keepRecovery(const QString &folder);
+    QString recoveryFolder() const { return m_recoveryFolder; }
+
+    // Whether the session holds photos and anything was changed since it was last saved, opened
+    // or exported whole: work that closing would lose.
+    bool modified() const { return m_changes != m_keptAt && m_photos.count() > 0; }
+    // The session as it is now is kept in a file.
+    void markKept();
+
+signals:
+    // Anything a person chose changed: a photo listed, taken out or changed, a pair, an export
+    // setting, an undo or redo.
+    void changed();
+    void modifiedChanged();
+    void filePathChanged();
+    // The export's finished, told once an export of every file has marked the work kept.
+    void exportFinished(int written, int total, bool cancelled);
+    void exportSettingsChanged();
+    // A session file's photos are listed and paired: missing names the files not found, changed
+    // those whose content is not what was saved.
+    void opened(const QStringList &missing, const QStringList &changed);
+
 private slots:
     void list(int index, const QString &path);
+    void finishOpen();
+    void change();
     // Finds the photo's box with detector in the background, unless it is known already.
     void detect(int index, Detector detector);
     void collectDetections();
@@ -62,6 +122,26 @@ private:
     PhotoList m_photos{&m_store, &m_history};
     PairList m_pairs{&m_photos, &m_history};
     QString m_exportFolder;
+    QVariantMap m_exportSettings;
+    QString m_filePath;
+    QString m_recoveryFolder;
+    std::unique_ptr<Autosave> m_autosave;
+    bool m_openRecovery = false;
+    int m_changes = 0;
+    int m_keptAt = 0;
+    // The photos of a session file still to be listed, in order, by their position in it; its
+    // pairs, and what was found missing or changed so far.
+    struct PendingPhoto
+    {
+        int position;
+        SessionState::Photo photo;
+    };
+    std::deque<PendingPhoto> m_pending;
+    bool m_pendingPairs = false;
+    QVector<SessionState::Pair> m_openPairs;
+    std::map<int, int> m_openedIndices;
+    QStringList m_openMissing;
+    QStringList m_openChanged;
     // Destroyed before what their tasks use, and after the jobs that start them.
     QThreadPool m_pool;
     QThreadPool m_previewPool;
