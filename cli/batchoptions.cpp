@@ -159,12 +159,17 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
             "Memory the workers' images may take together, in MiB (default 512); workers wait for "
             "room, a photo that needs more runs alone."),
         "MiB", "512");
+    const QCommandLineOption session(
+        "session",
+        Cli::tr("Export a session saved in the window (a .morvick2 file) as the window would, "
+                "with its own choices: no FILE, the photo and export options unused."),
+        "FILE");
     const QCommandLineOption force({"f", "force"}, Cli::tr("Replace files that already exist."));
     const QCommandLineOption quiet({"q", "quiet"}, Cli::tr("No progress."));
-    parser.addOptions({output,     crop,     detect,      padding, width,     aspect,
-                       fill,       size,     frameColour, preset,  noEnlarge, pair,
-                       pairLayout, gap,      background,  names,   format,    quality,
-                       colour,     metadata, jobs,        budget,  force,     quiet});
+    parser.addOptions({output,     crop,        detect, padding,   width,  aspect,     fill,
+                       size,       frameColour, preset, noEnlarge, pair,   pairLayout, gap,
+                       background, names,       format, quality,   colour, metadata,   jobs,
+                       budget,     session,     force,  quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -191,6 +196,15 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
                                                     : QStringList{input});
     if (options.output.isEmpty())
         return usageError(Cli::tr("no output folder (-o DIR)"));
+    options.force = parser.isSet(force);
+    options.quiet = parser.isSet(quiet);
+    if (parser.isSet(session)) {
+        if (!parser.positionalArguments().isEmpty())
+            return usageError(Cli::tr("--session takes its photos from the session, not FILE"));
+        options.session = parser.value(session);
+        command.run = true;
+        return command;
+    }
     if (options.inputs.isEmpty())
         return usageError(Cli::tr("no input files (or only empty folders)"));
     options.image.crop = parser.isSet(crop);
@@ -283,8 +297,6 @@ BatchCommand parseBatchCommand(const QStringList &arguments)
     if (naming != QLatin1String("index") && naming != QLatin1String("original"))
         return usageError(Cli::tr("--names takes index or original"));
     options.originalNames = naming == QLatin1String("original");
-    options.force = parser.isSet(force);
-    options.quiet = parser.isSet(quiet);
 
     QSet<int> paired;
     for (const QString &text : parser.values(pair)) {

@@ -19,6 +19,9 @@ struct BatchOptions
 
     QString output;
     QStringList inputs;
+    // A session file saved by the window, exported as it would (the inputs and the options of
+    // the photos and the export then unused).
+    QString session;
     // crop, padding and maxWidth for every photo; the index is unused.
     ImageOptions image;
     QVector<Pair> pairs;

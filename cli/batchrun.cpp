@@ -1,5 +1,7 @@
 #include "cli/batchrun.h"
+
 #include "cli/memorygate.h"
+#include "cli/sessionexport.h"
 
 #include "image/decode.h"
 #include "image/detection.h"
@@ -120,6 +122,9 @@ qint64 workingBytes(const std::vector<QByteArray> &files)
 
 int runBatch(const BatchOptions &options, std::FILE *messages, bool terminal)
 {
+    if (!options.session.isEmpty())
+        return exportSession(options.session, options.output, options.force, options.quiet,
+                             messages);
     Reporter reporter(messages, terminal, options.quiet, int(options.inputs.size()));
     const QVector<Output> outputs = plan(options);
     const QDir folder(options.output);

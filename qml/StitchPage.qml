@@ -347,9 +347,10 @@ Row {
 
                     ToolTip.visible: tileArea.containsMouse
                     ToolTip.delay: 600
+                    // A tile whose row is being taken out has no name left.
                     ToolTip.text: paired
                                   ? qsTr("%1: paired; click its pair to unpair it").arg(model.fileName)
-                                  : model.fileName
+                                  : model.fileName || ""
                 }
             }
         }

@@ -14,14 +14,9 @@
 namespace {
 const QString formatName = QStringLiteral("morvick2-session");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SessionFile", text);
-}
-
 QString tooLarge()
 {
-    return tr("It is far too large to be a session file.");
+    return QCoreApplication::translate("SessionFile", "It is far too large to be a session file.");
 }
 
 // The options after the descriptor's index: what a photo's choices read as in its URL.
@@ -154,26 +149,32 @@ bool parseSessionFile(const QByteArray &text, const QString &folder, SessionStat
     QJsonParseError error;
     QJsonObject content = QJsonDocument::fromJson(text, &error).object();
     if (error.error != QJsonParseError::NoError || content.isEmpty())
-        return refuse(tr("It is damaged or not a session file: it cannot be read."));
+        return refuse(QCoreApplication::translate(
+            "SessionFile", "It is damaged or not a session file: it cannot be read."));
     if (content.value(QStringLiteral("format")).toString() != formatName)
-        return refuse(tr("It is not a session file."));
+        return refuse(QCoreApplication::translate("SessionFile", "It is not a session file."));
     const int version = content.value(QStringLiteral("version")).toInt();
     if (version > sessionFileVersion)
-        return refuse(tr("It was saved by a later version of the application: update to open it."));
+        return refuse(QCoreApplication::translate(
+            "SessionFile",
+            "It was saved by a later version of the application: update to open it."));
     const QString checksum = content.take(QStringLiteral("checksum")).toString();
     if (version < 1 || checksum != checksumOf(content))
-        return refuse(tr("It is damaged: its content does not match its checksum."));
+        return refuse(QCoreApplication::translate(
+            "SessionFile", "It is damaged: its content does not match its checksum."));
     const QDir dir(folder);
     SessionState read;
     for (const QJsonValue &value : content.value(QStringLiteral("photos")).toArray()) {
         SessionState::Photo photo;
         if (!readPhoto(value, dir, &photo))
-            return refuse(tr("It is damaged: a photo is not described whole."));
+            return refuse(QCoreApplication::translate(
+                "SessionFile", "It is damaged: a photo is not described whole."));
         read.photos.append(photo);
     }
     if (!readPairs(content.value(QStringLiteral("pairs")).toArray(), read.photos.size(),
                    &read.pairs))
-        return refuse(tr("It is damaged: a pair names photos it does not hold."));
+        return refuse(QCoreApplication::translate(
+            "SessionFile", "It is damaged: a pair names photos it does not hold."));
     read.exportSettings = content.value(QStringLiteral("export")).toObject().toVariantMap();
     read.savedAs = content.value(QStringLiteral("savedAs")).toString();
     *state = read;

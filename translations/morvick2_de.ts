@@ -273,6 +273,47 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <source>Every photo, and every pair, exactly W × H pixels (the frame&apos;s aspect is then W:H); with --no-enlarge a smaller crop is not scaled up but framed.</source>
         <translation>Jedes Foto und jedes Paar genau B × H Pixel (das Seitenverhältnis des Rahmens ist dann B:H); mit --no-enlarge wird ein kleinerer Zuschnitt nicht vergrößert, sondern gerahmt.</translation>
     </message>
+    <message>
+        <source>Export a session saved in the window (a .morvick2 file) as the window would, with its own choices: no FILE, the photo and export options unused.</source>
+        <translation>Eine im Fenster gespeicherte Sitzung (eine .morvick2-Datei) exportieren, wie das Fenster es täte, mit ihren eigenen Einstellungen: keine DATEI, die Foto- und Exportoptionen bleiben ungenutzt.</translation>
+    </message>
+    <message>
+        <source>--session takes its photos from the session, not FILE</source>
+        <translation>--session nimmt seine Fotos aus der Sitzung, nicht aus DATEI</translation>
+    </message>
+    <message>
+        <source>changed since the session was saved: %1</source>
+        <translation>geändert, seit die Sitzung gespeichert wurde: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the session %1: %2</source>
+        <translation>die Sitzung %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>left out, not found or not readable: %1</source>
+        <translation>ausgelassen, nicht gefunden oder nicht lesbar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>nothing written: %n file(s) are already in %1 (--force replaces them)</source>
+        <translation>
+            <numerusform>nichts geschrieben: %n Datei ist bereits in %1 (--force ersetzt sie)</numerusform>
+            <numerusform>nichts geschrieben: %n Dateien sind bereits in %1 (--force ersetzt sie)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file(s) could not be written into %2</source>
+        <translation>
+            <numerusform>%1 von %n Datei konnte nicht in %2 geschrieben werden</numerusform>
+            <numerusform>%1 von %n Dateien konnten nicht in %2 geschrieben werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1</source>
+        <translation>
+            <numerusform>%n Datei in %1 geschrieben</numerusform>
+            <numerusform>%n Dateien in %1 geschrieben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CropEditor</name>
@@ -748,6 +789,112 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
 </context>
 <context>
+    <name>SessionControl</name>
+    <message>
+        <source>Untitled session</source>
+        <translation>Unbenannte Sitzung</translation>
+    </message>
+    <message>
+        <source>Morvick2</source>
+        <translation>Morvick2</translation>
+    </message>
+    <message>
+        <source>The session could not be saved: %1</source>
+        <translation>Die Sitzung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The session could not be opened: %1</source>
+        <translation>Die Sitzung konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) of the session could not be found: %1.</source>
+        <translation>
+            <numerusform>%n Foto der Sitzung wurde nicht gefunden: %1.</numerusform>
+            <numerusform>%n Fotos der Sitzung wurden nicht gefunden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) changed since the session was saved: %1.</source>
+        <translation>
+            <numerusform>%n Foto wurde geändert, seit die Sitzung gespeichert wurde: %1.</numerusform>
+            <numerusform>%n Fotos wurden geändert, seit die Sitzung gespeichert wurde: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Close and discard the work on %n photo(s)?</source>
+        <translation>
+            <numerusform>Schließen und die Arbeit an %n Foto verwerfen?</numerusform>
+            <numerusform>Schließen und die Arbeit an %n Fotos verwerfen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last session ended unexpectedly. Restore its work on %n photo(s)?</source>
+        <translation>
+            <numerusform>Die letzte Sitzung endete unerwartet. Ihre Arbeit an %n Foto wiederherstellen?</numerusform>
+            <numerusform>Die letzte Sitzung endete unerwartet. Ihre Arbeit an %n Fotos wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Save the session</source>
+        <translation>Die Sitzung speichern</translation>
+    </message>
+    <message>
+        <source>Morvick2 sessions (*.morvick2)</source>
+        <translation>Morvick2-Sitzungen (*.morvick2)</translation>
+    </message>
+    <message>
+        <source>Open a session</source>
+        <translation>Eine Sitzung öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFile</name>
+    <message>
+        <source>It is far too large to be a session file.</source>
+        <translation>Sie ist viel zu groß für eine Sitzungsdatei.</translation>
+    </message>
+    <message>
+        <source>It is damaged or not a session file: it cannot be read.</source>
+        <translation>Sie ist beschädigt oder keine Sitzungsdatei: Sie kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>It is not a session file.</source>
+        <translation>Sie ist keine Sitzungsdatei.</translation>
+    </message>
+    <message>
+        <source>It was saved by a later version of the application: update to open it.</source>
+        <translation>Sie wurde von einer neueren Version der Anwendung gespeichert: Zum Öffnen bitte aktualisieren.</translation>
+    </message>
+    <message>
+        <source>It is damaged: its content does not match its checksum.</source>
+        <translation>Sie ist beschädigt: Ihr Inhalt passt nicht zu ihrer Prüfsumme.</translation>
+    </message>
+    <message>
+        <source>It is damaged: a photo is not described whole.</source>
+        <translation>Sie ist beschädigt: Ein Foto ist nicht vollständig beschrieben.</translation>
+    </message>
+    <message>
+        <source>It is damaged: a pair names photos it does not hold.</source>
+        <translation>Sie ist beschädigt: Ein Paar nennt Fotos, die sie nicht enthält.</translation>
+    </message>
+</context>
+<context>
     <name>StitchPage</name>
     <message numerus="yes">
         <source>%n file(s) already exist in</source>
@@ -1005,10 +1152,6 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
 <context>
     <name>main</name>
     <message>
-        <source>Morvick2</source>
-        <translation>Morvick2</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
@@ -1081,6 +1224,26 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>Choose the export folder</source>
         <translation>Den Exportordner wählen</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Save the session to go on later, or open a saved one</source>
+        <translation>Die Sitzung speichern, um später weiterzumachen, oder eine gespeicherte öffnen</translation>
+    </message>
+    <message>
+        <source>Save Session (Ctrl+S)</source>
+        <translation>Sitzung speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Save Session As… (Ctrl+Shift+S)</source>
+        <translation>Sitzung speichern unter … (Strg+Umschalt+S)</translation>
+    </message>
+    <message>
+        <source>Open Session… (Ctrl+Shift+O)</source>
+        <translation>Sitzung öffnen … (Strg+Umschalt+O)</translation>
     </message>
 </context>
 </TS>

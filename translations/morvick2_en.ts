@@ -20,6 +20,27 @@
   %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>nothing written: %n file(s) are already in %1 (--force replaces them)</source>
+        <translation>
+            <numerusform>nothing written: %n file is already in %1 (--force replaces them)</numerusform>
+            <numerusform>nothing written: %n files are already in %1 (--force replaces them)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file(s) could not be written into %2</source>
+        <translation>
+            <numerusform>%1 of %n file could not be written into %2</numerusform>
+            <numerusform>%1 of %n files could not be written into %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1</source>
+        <translation>
+            <numerusform>%n file written into %1</numerusform>
+            <numerusform>%n files written into %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportPage</name>
@@ -28,6 +49,37 @@
         <translation>
             <numerusform>%n file could not be read: %1</numerusform>
             <numerusform>%n files could not be read: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SessionControl</name>
+    <message numerus="yes">
+        <source>%n photo(s) of the session could not be found: %1.</source>
+        <translation>
+            <numerusform>%n photo of the session could not be found: %1.</numerusform>
+            <numerusform>%n photos of the session could not be found: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) changed since the session was saved: %1.</source>
+        <translation>
+            <numerusform>%n photo changed since the session was saved: %1.</numerusform>
+            <numerusform>%n photos changed since the session was saved: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Close and discard the work on %n photo(s)?</source>
+        <translation>
+            <numerusform>Close and discard the work on %n photo?</numerusform>
+            <numerusform>Close and discard the work on %n photos?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The last session ended unexpectedly. Restore its work on %n photo(s)?</source>
+        <translation>
+            <numerusform>The last session ended unexpectedly. Restore its work on %n photo?</numerusform>
+            <numerusform>The last session ended unexpectedly. Restore its work on %n photos?</numerusform>
         </translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include "image/translations.h"
 #include "quick/registration.h"
 #include "session/session.h"
+#include "session/sessionfile.h"
 #include "support/testimages.h"
 
 #include <QDesktopServices>
@@ -37,6 +38,7 @@ private slots:
     void undoRedoEveryChange();
     void pairLayoutsReachTheFiles_data();
     void pairLayoutsReachTheFiles();
+    void sessionFileAndTheCloseQuestion();
 
 private:
     // An object of the main document by its id, or the item of that object with a name.
@@ -512,6 +514,46 @@ void TestApp::pairLayoutsReachTheFiles()
     const cv::Mat written = readPng(out.filePath(files.first()));
     QCOMPARE(written.size(), pairGeometry(left.size(), right.size(), style).size);
     QVERIFY(samePixels(written, joinPair(left, right, style)));
+}
+
+// Work not kept is never closed away unasked; a session saved is named, and opens when dropped.
+void TestApp::sessionFileAndTheCloseQuestion()
+{
+    drop(m_images.mid(0, 2), 2);
+    QCOMPARE(m_window->title(), QStringLiteral("Untitled session* – Morvick2"));
+    QObject *question = byId("sessionControl")->findChild<QObject *>("closeQuestion");
+    m_window->close();
+    QTRY_VERIFY(question->property("visible").toBool());
+    QCOMPARE(byId("sessionControl")->findChild<QObject *>("closeQuestionText")->property("text"),
+             QVariant("Close and discard the work on 2 photos?"));
+    click(item("sessionControl", "keepWork"));
+    QTRY_VERIFY(!question->property("visible").toBool());
+    QVERIFY(m_window->isVisible());
+
+    const QString file = m_files.filePath("shoot.morvick2");
+    QString error = "not called";
+    QVERIFY(QMetaObject::invokeMethod(byId("cvimage"), "saveSession", Q_RETURN_ARG(QString, error),
+                                      Q_ARG(QVariant, file)));
+    QCOMPARE(error, QString());
+    QCOMPARE(m_window->title(), QStringLiteral("shoot – Morvick2"));
+    m_session->photos()->setOptions({0}, {{"crop", true}});
+    m_session->pairs()->add(m_session->photos()->photoIndexAt(1),
+                            m_session->photos()->photoIndexAt(0));
+    const SessionState saved = m_session->state();
+    QCOMPARE(m_window->title(), QStringLiteral("shoot* – Morvick2"));
+    QVERIFY(QMetaObject::invokeMethod(byId("cvimage"), "saveSession", Q_RETURN_ARG(QString, error),
+                                      Q_ARG(QVariant, file)));
+    m_session->photos()->remove({0});
+
+    // Dropped with work unsaved: asked first, then the saved session is back.
+    drop({QUrl::fromLocalFile(file)}, 1);
+    QTRY_VERIFY(question->property("visible").toBool());
+    click(item("sessionControl", "discardWork"));
+    QTRY_COMPARE(m_session->pairs()->count(), 1);
+    QVERIFY(m_session->state() == saved);
+    QCOMPARE(m_window->title(), QStringLiteral("shoot – Morvick2"));
+    m_window->close();
+    QTRY_VERIFY(!m_window->isVisible());
 }
 
 QTEST_MAIN(TestApp)

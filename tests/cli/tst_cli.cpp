@@ -6,6 +6,7 @@
 #include "image/framing.h"
 #include "image/objectdetection.h"
 #include "image/pair.h"
+#include "session/session.h"
 #include "support/testimages.h"
 
 #include <QProcess>
@@ -23,6 +24,7 @@ private slots:
     void frames();
     void runs_data();
     void runs();
+    void sessionExportIsTheWindows();
 
 private:
     // Runs the tool; its exit code, with standard error in errors.
@@ -282,6 +284,51 @@ void TestCli::runs()
     QTEST(QDir(folder).entryList(QDir::Files, QDir::Name), "written");
     if (taken)
         QCOMPARE(readPng(folder + "/0.png").cols == 3, exitCode != 0);
+}
+
+// A session prepared by hand, exported by the tool: the window's files, byte for byte.
+void TestCli::sessionExportIsTheWindows()
+{
+    QTemporaryDir out;
+    const QString file = out.filePath("shoot.morvick2");
+    const QString window = out.filePath("window");
+    const QString tool = out.filePath("tool");
+    {
+        Session session;
+        for (const char *input : {"A", "B", "C", "RAW"})
+            QVERIFY(session.addImage(QUrl::fromLocalFile(m_inputs[input])));
+        PhotoList *photos = session.photos();
+        photos->setOptions({0, 1}, {{"crop", true}, {"padding", 9}, {"detect", "object"}});
+        photos->setOptions({2}, {{"crop", true}, {"aspect", "1:1"}, {"box", "10,10,100,80"}});
+        photos->rotate({3}, 1);
+        session.pairs()->add(photos->photoIndexAt(2), photos->photoIndexAt(0));
+        session.setExportSettings(
+            {{"names", "original"}, {"pairLayout", "canvas"}, {"gap", 5}, {"metadata", "strip"}});
+        QVERIFY(session.saveFile(file, nullptr));
+        QSignalSpy finished(&session, &Session::exportFinished);
+        QVERIFY(QDir().mkpath(window)); // as the folder dialog gives it
+        session.startExport(window);
+        QVERIFY(finished.wait(30000));
+    }
+    QCOMPARE(run({"-q", "--session", file, "-o", tool}), 0);
+    const QStringList names = QDir(window).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(names.size(), 3);
+    QCOMPARE(QDir(tool).entryList(QDir::Files, QDir::Name), names);
+    for (const QString &name : names) {
+        QFile a(window + '/' + name);
+        QFile b(tool + '/' + name);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY2(a.readAll() == b.readAll(), qPrintable(name));
+    }
+    // Nothing replaced without --force; a missing photo is named, the rest written.
+    QCOMPARE(run({"--session", file, "-o", tool}), 1);
+    QVERIFY(QFile::rename(m_inputs["B"], m_inputs["B"] + ".away"));
+    QString errors;
+    const int status = run({"-q", "-f", "--session", file, "-o", tool}, &errors);
+    QVERIFY(QFile::rename(m_inputs["B"] + ".away", m_inputs["B"]));
+    QCOMPARE(status, 1);
+    QVERIFY2(errors.contains(m_inputs["B"]), qPrintable(errors));
+    QCOMPARE(run({"--session", file, "-o", tool, m_inputs["A"]}), 2);
 }
 
 QTEST_MAIN(TestCli)
