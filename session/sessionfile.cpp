@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 const QString formatName = QStringLiteral("morvick2-session");
 
@@ -65,14 +67,16 @@ bool readPhoto(const QJsonValue &value, const QDir &folder, SessionState::Photo 
     if (!QFileInfo::exists(photo->path) && !relative.isEmpty() &&
         QFileInfo::exists(folder.filePath(relative)))
         photo->path = QDir::cleanPath(folder.absoluteFilePath(relative));
-    photo->bytes = qint64(object.value(QStringLiteral("bytes")).toDouble());
+    // Whole numbers a double holds exactly: any other is no file's length.
+    photo->bytes = qint64(std::clamp(object.value(QStringLiteral("bytes")).toDouble(), 0.0, 9e15));
     photo->hash = object.value(QStringLiteral("hash")).toString();
     photo->options = parseOptions(QStringLiteral("0#") + options.toString());
     const cv::Rect box = parseBox(object.value(QStringLiteral("box")).toString());
     if (!box.empty()) {
         photo->box = QRect(box.x, box.y, box.width, box.height);
-        photo->boxQuarters = object.value(QStringLiteral("boxTurn")).toInt();
-        photo->boxDegrees = object.value(QStringLiteral("boxStraighten")).toDouble();
+        photo->boxQuarters = std::clamp(object.value(QStringLiteral("boxTurn")).toInt(), 0, 3);
+        photo->boxDegrees = std::clamp(object.value(QStringLiteral("boxStraighten")).toDouble(),
+                                       -maxStraighten, maxStraighten);
     }
     return true;
 }
