@@ -2,8 +2,6 @@ import QtQuick 2.2
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 import QtQuick.Controls.Universal 2.2
-import QtQuick.Dialogs 1.2
-import Qt.labs.settings 1.0
 import "./ImageItem.js" as ImageItemScript
 
 Row {
@@ -65,20 +63,22 @@ Row {
     }
 
     function stitchUrl(left, right) {
-        return cvimage.pairUrl(left, right, pairStyle())
+        return cvimage.pairUrl(left, right, exportOptions.pairStyle())
     }
 
-    // How a pair's halves share its picture, as chosen above the pairs.
-    function pairStyle() {
-        var frame = pairFrameBox.currentIndex > 0 ? cvimage.framePresets[pairFrameBox.currentIndex - 1]
-                                                  : { aspect: "", size: "" }
-        return {
-            pairLayout: ["stretch", "proportional", "canvas"][layoutBox.currentIndex],
-            gap: gapBox.value,
-            background: ["#ffffff", "#000000", "#808080"][backgroundBox.currentIndex],
-            aspect: frame.aspect,
-            size: frame.size
-        }
+    // The user wants to pick the export folder again.
+    signal folderWanted
+
+    // Writes every unpaired image, then every pair, into folder (a folder URL).
+    function exportFiles(folder) {
+        exportFlow.exportFiles(folder)
+    }
+
+    ExportFlow {
+        id: exportFlow
+        page: stitchPage
+        keepOpen: exportOptions.keepOpen
+        onFolderWanted: stitchPage.folderWanted()
     }
 
     // The place of a photo (by store index) among the paired ones, -1 for a single one: pair
@@ -112,121 +112,6 @@ Row {
             photos.push(cvimage.photoIndexOf(sources[i]))
         current = -1
         cvimage.pairs.pairInOrder(photos)
-    }
-
-    // The folder of the export that runs or ran last, as the dialog gave it.
-    property var exportTarget
-
-    // The user wants to pick the export folder again.
-    signal folderWanted
-
-    // Writes every unpaired image, then every pair, into folder (a folder URL), in the
-    // background. Only when every file was written is the folder shown and the window closed;
-    // otherwise the user is told and may export again, into another folder.
-    // Files of an earlier export are never replaced silently: when any name is taken, the user
-    // is asked once before anything is written.
-    function exportFiles(folder) {
-        exportFailure.close()
-        exportDone.close()
-        exportTarget = folder
-        var taken = cvimage.existingExportFiles(folder)
-        if (taken > 0) {
-            overwriteQuestion.lead = qsTr("%n file(s) already exist in", "", taken)
-            overwriteQuestion.path = displayPath(folder)
-            overwriteQuestion.open()
-            return
-        }
-        writeFiles()
-    }
-
-    function writeFiles() {
-        cvimage.startExport(exportTarget)
-    }
-
-    // Names, format, colours, metadata and pair layout as chosen above the pairs: the session's
-    // export settings, saved with it.
-    readonly property var chosenExport: {
-        var options = pairStyle()
-        options.names = namesBox.currentIndex === 1 ? "original" : "index"
-        options.format = ["png", "jpg", "webp"][formatBox.currentIndex]
-        options.quality = qualityBox.value
-        options.colour = colourBox.currentIndex === 1 ? "srgb" : "keep"
-        options.metadata = ["keep", "noLocation", "strip"][metadataBox.currentIndex]
-        return options
-    }
-    property bool applyingExport: false
-    onChosenExportChanged: {
-        if (!applyingExport)
-            cvimage.exportSettings = chosenExport
-    }
-
-    // A session opened brings its own settings into the choices.
-    function applyExportSettings(settings) {
-        if (settings.format === undefined)
-            return
-        applyingExport = true
-        namesBox.currentIndex = settings.names === "original" ? 1 : 0
-        formatBox.currentIndex = Math.max(0, ["png", "jpg", "webp"].indexOf(settings.format))
-        qualityBox.value = settings.quality
-        colourBox.currentIndex = settings.colour === "srgb" ? 1 : 0
-        metadataBox.currentIndex = Math.max(0, ["keep", "noLocation", "strip"].indexOf(settings.metadata))
-        layoutBox.currentIndex = Math.max(0, ["stretch", "proportional", "canvas"].indexOf(settings.pairLayout))
-        gapBox.value = settings.gap
-        backgroundBox.currentIndex = Math.max(0, ["#ffffff", "#000000", "#808080"].indexOf(settings.background))
-        var frame = 0
-        for (var i = 0; i < cvimage.framePresets.length; ++i) {
-            var preset = cvimage.framePresets[i]
-            if (preset.aspect === settings.aspect && preset.size === settings.size)
-                frame = i + 1
-        }
-        pairFrameBox.currentIndex = frame
-        applyingExport = false
-        cvimage.exportSettings = chosenExport
-    }
-
-    Connections {
-        target: cvimage
-        function onExportSettingsChanged() {
-            if (!stitchPage.applyingExport)
-                stitchPage.applyExportSettings(cvimage.exportSettings)
-        }
-    }
-
-    function exportFinished(written, total, cancelled) {
-        if (cancelled) {
-            exportFailure.text = qsTr("Export cancelled: %1 of %n file(s) written into %2.", "",
-                                      total).arg(written).arg(displayPath(exportTarget))
-            exportFailure.open()
-            return
-        }
-        if (written < total) {
-            exportFailure.text = qsTr("%1 of %n file(s) could not be written into %2. Press Export "
-                                      + "to choose another folder.", "", total)
-                    .arg(total - written).arg(displayPath(exportTarget))
-            exportFailure.open()
-            return
-        }
-        if (keepOpenBox.checked) {
-            exportDone.text = qsTr("%n file(s) written into %1.", "", written)
-                    .arg(displayPath(exportTarget))
-            exportDone.open()
-            return
-        }
-        Qt.openUrlExternally(exportTarget)
-        applicationWindow.close()
-    }
-
-    Connections {
-        target: cvimage
-        function onExportFinished(written, total, cancelled) {
-            stitchPage.exportFinished(written, total, cancelled)
-        }
-    }
-
-    // The folder as its owner knows it: a local path, decoded from the folder URL.
-    function displayPath(folder) {
-        var path = decodeURIComponent(folder.toString().replace(/^file:\/\//, ""))
-        return /^\/[A-Za-z]:/.test(path) ? path.substring(1) : path
     }
 
     spacing: 10
@@ -378,133 +263,8 @@ Row {
             width: parent.width
             spacing: 10
 
-            Row {
-                spacing: 10
-
-                ComboBox {
-                    id: namesBox
-                    objectName: "names"
-                    Accessible.name: qsTr("File names")
-                    width: 200
-                    model: [qsTr("Numbers"), qsTr("Original names")]
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Name the files by number (3.png, 0_3.png) or after the originals")
-                }
-
-                ComboBox {
-                    id: formatBox
-                    objectName: "format"
-                    Accessible.name: qsTr("File format")
-                    width: 110
-                    model: ["PNG", "JPEG", "WebP"]
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("PNG keeps every pixel; JPEG and WebP make smaller files")
-                }
-
-                Text {
-                    text: qsTr("Quality")
-                    visible: qualityBox.visible
-                    color: Universal.foreground
-                    font.pixelSize: 16
-                    anchors.verticalCenter: qualityBox.verticalCenter
-                }
-
-                SpinBox {
-                    id: qualityBox
-                    objectName: "quality"
-                    from: 1
-                    to: 100
-                    value: 90
-                    editable: true
-                    visible: formatBox.currentIndex > 0
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Quality of JPEG and WebP files")
-                    Accessible.name: qsTr("Quality")
-                }
-            }
-
-            Row {
-                spacing: 10
-
-                ComboBox {
-                    id: layoutBox
-                    objectName: "pairLayout"
-                    Accessible.name: qsTr("Pair layout")
-                    width: 300
-                    model: [qsTr("Stretch to the left's height"), qsTr("Same height, proportions kept"),
-                        qsTr("Fit on a canvas")]
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("How the two photos of a pair share one picture")
-                }
-
-                SpinBox {
-                    id: gapBox
-                    objectName: "gap"
-                    Accessible.name: qsTr("Gap")
-                    from: 0
-                    to: 500
-                    value: 20
-                    editable: true
-                    visible: layoutBox.currentIndex === 2
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Pixels around and between the photos on the canvas")
-                }
-
-                ComboBox {
-                    id: backgroundBox
-                    objectName: "background"
-                    Accessible.name: qsTr("Canvas colour")
-                    width: 110
-                    model: [qsTr("White"), qsTr("Black"), qsTr("Grey")]
-                    visible: layoutBox.currentIndex === 2 || pairFrameBox.currentIndex > 0
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("The colour of the canvas and of the frame")
-                }
-
-                ComboBox {
-                    id: pairFrameBox
-                    objectName: "pairFrame"
-                    Accessible.name: qsTr("Pair frame")
-                    width: 260
-                    model: [qsTr("No frame")].concat(cvimage.framePresets.map(function (preset) {
-                        return preset.name
-                    }))
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Each pair in the middle of a frame of this shape and size")
-                }
-            }
-
-            Row {
-                spacing: 10
-
-                ComboBox {
-                    id: colourBox
-                    objectName: "colour"
-                    Accessible.name: qsTr("Colours")
-                    width: 300
-                    model: [qsTr("Colours: keep the photo's profile"), qsTr("Colours: convert to sRGB")]
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Keep each photo's colour profile, or convert to sRGB for the web")
-                }
-
-                ComboBox {
-                    id: metadataBox
-                    objectName: "metadata"
-                    Accessible.name: qsTr("Metadata")
-                    width: 300
-                    model: [qsTr("Metadata: keep all"), qsTr("Metadata: remove the location"),
-                        qsTr("Metadata: remove all")]
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("What of the camera's EXIF, IPTC and XMP the files keep")
-                }
-            }
-
-            CheckBox {
-                id: keepOpenBox
-                objectName: "keepOpen"
-                text: qsTr("Keep the session open after export")
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Stay here after the files are written, to export again")
+            ExportOptions {
+                id: exportOptions
             }
 
             Button {
@@ -574,207 +334,5 @@ Row {
                 }
             }
         }
-    }
-
-    PagePopup {
-        id: overwriteQuestion
-        objectName: "overwriteQuestion"
-
-        // The message, whose folder shows on a line of its own, shortened in its middle if it
-        // must be, never broken.
-        property string lead
-        property string path
-        readonly property string text: lead + " " + path + "."
-
-        parent: stitchPage
-        modal: true
-        closePolicy: Popup.CloseOnEscape
-
-        RowLayout {
-            width: parent.width
-            spacing: 16
-
-            ColumnLayout {
-                Layout.fillWidth: true
-
-                Text {
-                    text: overwriteQuestion.lead
-                    color: Universal.foreground
-                    font.pixelSize: 20
-                }
-
-                Text {
-                    id: questionPath
-                    objectName: "questionPath"
-                    text: overwriteQuestion.path + "."
-                    elide: Text.ElideMiddle
-                    color: Universal.foreground
-                    font.pixelSize: 20
-                    Layout.fillWidth: true
-
-                    MouseArea {
-                        id: pathArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                    }
-
-                    ToolTip.visible: pathArea.containsMouse && questionPath.truncated
-                    ToolTip.text: overwriteQuestion.path
-                }
-            }
-
-            Button {
-                objectName: "replace"
-                text: qsTr("Replace")
-                onClicked: {
-                    overwriteQuestion.close()
-                    stitchPage.writeFiles()
-                }
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Write every file, replacing those already there")
-            }
-
-            Button {
-                objectName: "chooseAnother"
-                text: qsTr("Choose Another Folder")
-                onClicked: {
-                    overwriteQuestion.close()
-                    stitchPage.folderWanted()
-                }
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Write nothing and pick another folder (Escape closes)")
-            }
-        }
-    }
-
-    // While files are written the pairs cannot change; Cancel stops after the files in flight.
-    PagePopup {
-        id: exportProgress
-        objectName: "exportProgress"
-
-        parent: stitchPage
-        modal: true
-        closePolicy: Popup.NoAutoClose
-        visible: cvimage.exporter.running
-
-        ColumnLayout {
-            width: parent.width
-            spacing: 12
-
-            RowLayout {
-                spacing: 16
-                Layout.fillWidth: true
-
-                Text {
-                    text: qsTr("Exporting %1 of %2")
-                          .arg(Math.min(cvimage.exporter.done + 1, cvimage.exporter.total))
-                          .arg(cvimage.exporter.total)
-                    color: Universal.foreground
-                    font.pixelSize: 20
-                    Layout.fillWidth: true
-                }
-
-                Button {
-                    objectName: "cancelExport"
-                    text: qsTr("Cancel")
-                    onClicked: cvimage.exporter.cancel()
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Stop after the files being written; those stay whole")
-                }
-            }
-
-            ProgressBar {
-                value: cvimage.exporter.total > 0 ? cvimage.exporter.done / cvimage.exporter.total : 0
-                Layout.fillWidth: true
-            }
-        }
-    }
-
-    // Stays until the user dismisses it or exports again: the click that chose the folder must
-    // not close it.
-    PagePopup {
-        id: exportFailure
-        objectName: "exportFailure"
-
-        property alias text: message.text
-
-        parent: stitchPage
-        closePolicy: Popup.CloseOnEscape
-
-        RowLayout {
-            width: parent.width
-            spacing: 16
-
-            Text {
-                id: message
-                wrapMode: Text.Wrap
-                color: Universal.foreground
-                font.pixelSize: 20
-                Layout.fillWidth: true
-            }
-
-            Button {
-                text: qsTr("OK")
-                onClicked: exportFailure.close()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Close this message (Escape)")
-            }
-        }
-    }
-
-    // The files are written and the session stays: the folder can be opened from here.
-    PagePopup {
-        id: exportDone
-        objectName: "exportDone"
-
-        property alias text: doneMessage.text
-
-        parent: stitchPage
-        closePolicy: Popup.CloseOnEscape
-
-        RowLayout {
-            width: parent.width
-            spacing: 16
-
-            Text {
-                id: doneMessage
-                wrapMode: Text.Wrap
-                color: Universal.foreground
-                font.pixelSize: 20
-                Layout.fillWidth: true
-            }
-
-            Button {
-                objectName: "openFolder"
-                text: qsTr("Open Folder")
-                onClicked: {
-                    exportDone.close()
-                    Qt.openUrlExternally(stitchPage.exportTarget)
-                }
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Show the written files")
-            }
-
-            Button {
-                text: qsTr("OK")
-                onClicked: exportDone.close()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Close this message (Escape)")
-            }
-        }
-    }
-
-    Settings {
-        category: "export"
-        property alias names: namesBox.currentIndex
-        property alias format: formatBox.currentIndex
-        property alias quality: qualityBox.value
-        property alias pairLayout: layoutBox.currentIndex
-        property alias gap: gapBox.value
-        property alias background: backgroundBox.currentIndex
-        property alias pairFrame: pairFrameBox.currentIndex
-        property alias keepOpen: keepOpenBox.checked
-        property alias colour: colourBox.currentIndex
-        property alias metadata: metadataBox.currentIndex
     }
 }

@@ -640,6 +640,220 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     </message>
 </context>
 <context>
+    <name>ExportFlow</name>
+    <message numerus="yes">
+        <source>%n file(s) already exist in</source>
+        <translation>
+            <numerusform>%n Datei gibt es schon in</numerusform>
+            <numerusform>%n Dateien gibt es schon in</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n file(s) written into %2.</source>
+        <translation>
+            <numerusform>Export abgebrochen: %1 von %n Datei in %2 geschrieben.</numerusform>
+            <numerusform>Export abgebrochen: %1 von %n Dateien in %2 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file(s) could not be written into %2. Press Export to choose another folder.</source>
+        <translation>
+            <numerusform>%1 von %n Datei konnte nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
+            <numerusform>%1 von %n Dateien konnten nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n Datei in %1 geschrieben.</numerusform>
+            <numerusform>%n Dateien in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Write every file, replacing those already there</source>
+        <translation>Jede Datei schreiben und die vorhandenen ersetzen</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder</source>
+        <translation>Anderen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Write nothing and pick another folder (Escape closes)</source>
+        <translation>Nichts schreiben und einen anderen Ordner wählen (Esc schließt)</translation>
+    </message>
+    <message>
+        <source>Exporting %1 of %2</source>
+        <translation>Exportiere %1 von %2</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop after the files being written; those stay whole</source>
+        <translation>Nach den Dateien aufhören, die gerade geschrieben werden; diese bleiben vollständig</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close this message (Escape)</source>
+        <translation>Diese Meldung schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Show the written files</source>
+        <translation>Die geschriebenen Dateien zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportOptions</name>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>Original names</source>
+        <translation>Originalnamen</translation>
+    </message>
+    <message>
+        <source>Name the files by number (3.png, 0_3.png) or after the originals</source>
+        <translation>Die Dateien nach Nummern (3.png, 0_3.png) oder nach den Originalen benennen</translation>
+    </message>
+    <message>
+        <source>File format</source>
+        <translation>Dateiformat</translation>
+    </message>
+    <message>
+        <source>PNG keeps every pixel; JPEG and WebP make smaller files</source>
+        <translation>PNG bewahrt jedes Pixel; JPEG und WebP ergeben kleinere Dateien</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Quality of JPEG and WebP files</source>
+        <translation>Qualität von JPEG- und WebP-Dateien</translation>
+    </message>
+    <message>
+        <source>Pair layout</source>
+        <translation>Anordnung der Paare</translation>
+    </message>
+    <message>
+        <source>Stretch to the left&apos;s height</source>
+        <translation>Auf die Höhe des linken strecken</translation>
+    </message>
+    <message>
+        <source>Same height, proportions kept</source>
+        <translation>Gleiche Höhe, Proportionen bleiben</translation>
+    </message>
+    <message>
+        <source>Fit on a canvas</source>
+        <translation>Auf eine Leinwand setzen</translation>
+    </message>
+    <message>
+        <source>How the two photos of a pair share one picture</source>
+        <translation>Wie die beiden Fotos eines Paars sich ein Bild teilen</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Pixels around and between the photos on the canvas</source>
+        <translation>Pixel um die Fotos auf der Leinwand und zwischen ihnen</translation>
+    </message>
+    <message>
+        <source>Canvas colour</source>
+        <translation>Farbe der Leinwand</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>The colour of the canvas and of the frame</source>
+        <translation>Die Farbe der Leinwand und des Rahmens</translation>
+    </message>
+    <message>
+        <source>Pair frame</source>
+        <translation>Rahmen des Paars</translation>
+    </message>
+    <message>
+        <source>No frame</source>
+        <translation>Kein Rahmen</translation>
+    </message>
+    <message>
+        <source>Each pair in the middle of a frame of this shape and size</source>
+        <translation>Jedes Paar in der Mitte eines Rahmens dieser Form und Größe</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Colours: keep the photo&apos;s profile</source>
+        <translation>Farben: Profil des Fotos behalten</translation>
+    </message>
+    <message>
+        <source>Colours: convert to sRGB</source>
+        <translation>Farben: nach sRGB umrechnen</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s colour profile, or convert to sRGB for the web</source>
+        <translation>Das Farbprofil jedes Fotos behalten oder für das Web nach sRGB umrechnen</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>Metadata: keep all</source>
+        <translation>Metadaten: alle behalten</translation>
+    </message>
+    <message>
+        <source>Metadata: remove the location</source>
+        <translation>Metadaten: Ort entfernen</translation>
+    </message>
+    <message>
+        <source>Metadata: remove all</source>
+        <translation>Metadaten: alle entfernen</translation>
+    </message>
+    <message>
+        <source>What of the camera&apos;s EXIF, IPTC and XMP the files keep</source>
+        <translation>Was die Dateien von EXIF, IPTC und XMP der Kamera behalten</translation>
+    </message>
+    <message>
+        <source>Keep the session open after export</source>
+        <translation>Die Sitzung nach dem Export offen lassen</translation>
+    </message>
+    <message>
+        <source>Stay here after the files are written, to export again</source>
+        <translation>Nach dem Schreiben der Dateien hier bleiben, um erneut zu exportieren</translation>
+    </message>
+</context>
+<context>
     <name>FramePresets</name>
     <message>
         <source>Square 2000, white</source>
@@ -896,34 +1110,6 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
 </context>
 <context>
     <name>StitchPage</name>
-    <message numerus="yes">
-        <source>%n file(s) already exist in</source>
-        <translation>
-            <numerusform>%n Datei gibt es schon in</numerusform>
-            <numerusform>%n Dateien gibt es schon in</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Export cancelled: %1 of %n file(s) written into %2.</source>
-        <translation>
-            <numerusform>Export abgebrochen: %1 von %n Datei in %2 geschrieben.</numerusform>
-            <numerusform>Export abgebrochen: %1 von %n Dateien in %2 geschrieben.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n file(s) could not be written into %2. Press Export to choose another folder.</source>
-        <translation>
-            <numerusform>%1 von %n Datei konnte nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
-            <numerusform>%1 von %n Dateien konnten nicht in %2 geschrieben werden. Drücken Sie Exportieren, um einen anderen Ordner zu wählen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) written into %1.</source>
-        <translation>
-            <numerusform>%n Datei in %1 geschrieben.</numerusform>
-            <numerusform>%n Dateien in %1 geschrieben.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Pair %1, left</source>
         <translation>Paar %1, links</translation>
@@ -935,98 +1121,6 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
     <message>
         <source>%1: paired; click its pair to unpair it</source>
         <translation>%1: gepaart; klicken Sie sein Paar an, um es aufzulösen</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Nummern</translation>
-    </message>
-    <message>
-        <source>Original names</source>
-        <translation>Originalnamen</translation>
-    </message>
-    <message>
-        <source>Name the files by number (3.png, 0_3.png) or after the originals</source>
-        <translation>Die Dateien nach Nummern (3.png, 0_3.png) oder nach den Originalen benennen</translation>
-    </message>
-    <message>
-        <source>PNG keeps every pixel; JPEG and WebP make smaller files</source>
-        <translation>PNG bewahrt jedes Pixel; JPEG und WebP ergeben kleinere Dateien</translation>
-    </message>
-    <message>
-        <source>Quality</source>
-        <translation>Qualität</translation>
-    </message>
-    <message>
-        <source>Quality of JPEG and WebP files</source>
-        <translation>Qualität von JPEG- und WebP-Dateien</translation>
-    </message>
-    <message>
-        <source>Stretch to the left&apos;s height</source>
-        <translation>Auf die Höhe des linken strecken</translation>
-    </message>
-    <message>
-        <source>Same height, proportions kept</source>
-        <translation>Gleiche Höhe, Proportionen bleiben</translation>
-    </message>
-    <message>
-        <source>Fit on a canvas</source>
-        <translation>Auf eine Leinwand setzen</translation>
-    </message>
-    <message>
-        <source>How the two photos of a pair share one picture</source>
-        <translation>Wie die beiden Fotos eines Paars sich ein Bild teilen</translation>
-    </message>
-    <message>
-        <source>Pixels around and between the photos on the canvas</source>
-        <translation>Pixel um die Fotos auf der Leinwand und zwischen ihnen</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Weiß</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Schwarz</translation>
-    </message>
-    <message>
-        <source>Grey</source>
-        <translation>Grau</translation>
-    </message>
-    <message>
-        <source>Colours: keep the photo&apos;s profile</source>
-        <translation>Farben: Profil des Fotos behalten</translation>
-    </message>
-    <message>
-        <source>Colours: convert to sRGB</source>
-        <translation>Farben: nach sRGB umrechnen</translation>
-    </message>
-    <message>
-        <source>Keep each photo&apos;s colour profile, or convert to sRGB for the web</source>
-        <translation>Das Farbprofil jedes Fotos behalten oder für das Web nach sRGB umrechnen</translation>
-    </message>
-    <message>
-        <source>Metadata: keep all</source>
-        <translation>Metadaten: alle behalten</translation>
-    </message>
-    <message>
-        <source>Metadata: remove the location</source>
-        <translation>Metadaten: Ort entfernen</translation>
-    </message>
-    <message>
-        <source>Metadata: remove all</source>
-        <translation>Metadaten: alle entfernen</translation>
-    </message>
-    <message>
-        <source>What of the camera&apos;s EXIF, IPTC and XMP the files keep</source>
-        <translation>Was die Dateien von EXIF, IPTC und XMP der Kamera behalten</translation>
-    </message>
-    <message>
-        <source>Keep the session open after export</source>
-        <translation>Die Sitzung nach dem Export offen lassen</translation>
-    </message>
-    <message>
-        <source>Stay here after the files are written, to export again</source>
-        <translation>Nach dem Schreiben der Dateien hier bleiben, um erneut zu exportieren</translation>
     </message>
     <message>
         <source>Pair in Order</source>
@@ -1045,50 +1139,6 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <translation>Klicken, um %1 aufzulösen (Strg+Z paart sie wieder)</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Write every file, replacing those already there</source>
-        <translation>Jede Datei schreiben und die vorhandenen ersetzen</translation>
-    </message>
-    <message>
-        <source>Choose Another Folder</source>
-        <translation>Anderen Ordner wählen</translation>
-    </message>
-    <message>
-        <source>Write nothing and pick another folder (Escape closes)</source>
-        <translation>Nichts schreiben und einen anderen Ordner wählen (Esc schließt)</translation>
-    </message>
-    <message>
-        <source>Exporting %1 of %2</source>
-        <translation>Exportiere %1 von %2</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Stop after the files being written; those stay whole</source>
-        <translation>Nach den Dateien aufhören, die gerade geschrieben werden; diese bleiben vollständig</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Close this message (Escape)</source>
-        <translation>Diese Meldung schließen (Esc)</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>Show the written files</source>
-        <translation>Die geschriebenen Dateien zeigen</translation>
-    </message>
-    <message>
         <source>Photos to pair</source>
         <translation>Zu paarende Fotos</translation>
     </message>
@@ -1101,52 +1151,8 @@ Liest JPEG, PNG, WebP, HEIC, HEIF, AVIF, TIFF, BMP und RAW-Dateien von Kameras (
         <translation>Nicht gepaart</translation>
     </message>
     <message>
-        <source>File names</source>
-        <translation>Dateinamen</translation>
-    </message>
-    <message>
-        <source>File format</source>
-        <translation>Dateiformat</translation>
-    </message>
-    <message>
-        <source>Pair layout</source>
-        <translation>Anordnung der Paare</translation>
-    </message>
-    <message>
-        <source>Gap</source>
-        <translation>Abstand</translation>
-    </message>
-    <message>
-        <source>Canvas colour</source>
-        <translation>Farbe der Leinwand</translation>
-    </message>
-    <message>
-        <source>Colours</source>
-        <translation>Farben</translation>
-    </message>
-    <message>
-        <source>Metadata</source>
-        <translation>Metadaten</translation>
-    </message>
-    <message>
         <source>Press to unpair them (Ctrl+Z pairs them again)</source>
         <translation>Drücken, um sie aufzulösen (Strg+Z paart sie wieder)</translation>
-    </message>
-    <message>
-        <source>The colour of the canvas and of the frame</source>
-        <translation>Die Farbe der Leinwand und des Rahmens</translation>
-    </message>
-    <message>
-        <source>Pair frame</source>
-        <translation>Rahmen des Paars</translation>
-    </message>
-    <message>
-        <source>No frame</source>
-        <translation>Kein Rahmen</translation>
-    </message>
-    <message>
-        <source>Each pair in the middle of a frame of this shape and size</source>
-        <translation>Jedes Paar in der Mitte eines Rahmens dieser Form und Größe</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,37 @@
     </message>
 </context>
 <context>
+    <name>ExportFlow</name>
+    <message numerus="yes">
+        <source>%n file(s) already exist in</source>
+        <translation>
+            <numerusform>%n file already exists in</numerusform>
+            <numerusform>%n files already exist in</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n file(s) written into %2.</source>
+        <translation>
+            <numerusform>Export cancelled: %1 of %n file written into %2.</numerusform>
+            <numerusform>Export cancelled: %1 of %n files written into %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file(s) could not be written into %2. Press Export to choose another folder.</source>
+        <translation>
+            <numerusform>%1 of %n file could not be written into %2. Press Export to choose another folder.</numerusform>
+            <numerusform>%1 of %n files could not be written into %2. Press Export to choose another folder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n file written into %1.</numerusform>
+            <numerusform>%n files written into %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImportPage</name>
     <message numerus="yes">
         <source>%n file(s) could not be read: %1</source>
@@ -80,37 +111,6 @@
         <translation>
             <numerusform>The last session ended unexpectedly. Restore its work on %n photo?</numerusform>
             <numerusform>The last session ended unexpectedly. Restore its work on %n photos?</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>StitchPage</name>
-    <message numerus="yes">
-        <source>%n file(s) already exist in</source>
-        <translation>
-            <numerusform>%n file already exists in</numerusform>
-            <numerusform>%n files already exist in</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Export cancelled: %1 of %n file(s) written into %2.</source>
-        <translation>
-            <numerusform>Export cancelled: %1 of %n file written into %2.</numerusform>
-            <numerusform>Export cancelled: %1 of %n files written into %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n file(s) could not be written into %2. Press Export to choose another folder.</source>
-        <translation>
-            <numerusform>%1 of %n file could not be written into %2. Press Export to choose another folder.</numerusform>
-            <numerusform>%1 of %n files could not be written into %2. Press Export to choose another folder.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) written into %1.</source>
-        <translation>
-            <numerusform>%n file written into %1.</numerusform>
-            <numerusform>%n files written into %1.</numerusform>
         </translation>
     </message>
 </context>
