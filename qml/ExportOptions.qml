@@ -46,8 +46,11 @@ Column {
 
     // A session opened brings its own settings into the choices.
     function applyExportSettings(settings) {
-        if (settings.format === undefined)
+        // A session saved without them takes the choices shown.
+        if (settings.format === undefined) {
+            cvimage.exportSettings = chosenExport
             return
+        }
         applyingExport = true
         namesBox.currentIndex = settings.names === "original" ? 1 : 0
         formatBox.currentIndex = Math.max(0, ["png", "jpg", "webp"].indexOf(settings.format))

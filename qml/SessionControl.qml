@@ -213,9 +213,15 @@ Item {
         }
     }
 
+    // Where the session file is, or the home folder for a new one.
+    readonly property url dialogFolder: cvimage.sessionFile !== ""
+                                        ? "file://" + cvimage.sessionFile.replace(/\/[^\/]*$/, "")
+                                        : saveDialog.shortcuts.home
+
     FileDialog {
         id: saveDialog
         title: qsTr("Save the session")
+        folder: control.dialogFolder
         selectExisting: false
         nameFilters: [qsTr("Morvick2 sessions (*.morvick2)")]
         onAccepted: control.finishSave(cvimage.saveSession(fileUrl))
@@ -225,6 +231,7 @@ Item {
     FileDialog {
         id: openDialog
         title: qsTr("Open a session")
+        folder: control.dialogFolder
         nameFilters: [qsTr("Morvick2 sessions (*.morvick2)")]
         onAccepted: control.openNow(fileUrl)
     }
