@@ -32,7 +32,6 @@ private slots:
     void cleanup();
     void wholeWorkflow();
     void folderDropAndRemoval();
-    void keepOpenExportsTwice();
     void colourAndMetadataChoices();
     void backAndLaterDrop();
     void undoRedoEveryChange();
@@ -317,7 +316,8 @@ void TestApp::folderDropAndRemoval()
 }
 
 // The export page's colour and metadata choices reach the files: by default a photo's profile
-// and EXIF go with it; converted to sRGB and stripped, neither does.
+// and EXIF go with it; converted to sRGB and stripped, neither does. Kept open, the session
+// exports twice, each time told where, and opens the folder on demand.
 void TestApp::colourAndMetadataChoices()
 {
     QTemporaryDir dropped;
@@ -343,7 +343,11 @@ void TestApp::colourAndMetadataChoices()
         click(item("toExport"));
         chooseFolder(out->path());
         QTRY_VERIFY(done->property("visible").toBool());
+        QVERIFY(m_window->isVisible());
     }
+    QVERIFY(m_opened.isEmpty());
+    click(item("stitch", "openFolder"));
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(converted.path())});
     QFile keptFile(kept.filePath("0.png")), convertedFile(converted.filePath("0.png"));
     QVERIFY(keptFile.open(QIODevice::ReadOnly) && convertedFile.open(QIODevice::ReadOnly));
     const QByteArray keptBytes = keptFile.readAll(), convertedBytes = convertedFile.readAll();
@@ -353,28 +357,6 @@ void TestApp::colourAndMetadataChoices()
     const PhotoMetadata stripped = readMetadata(convertedBytes);
     QVERIFY(stripped.profile.isEmpty() && stripped.exif.isEmpty());
     QVERIFY(samePixels(decodeImage(convertedBytes), toSrgb(photo, camera.profile)));
-}
-
-// Kept open, the session exports twice, each time told where, and opens the folder on demand.
-void TestApp::keepOpenExportsTwice()
-{
-    drop(m_images.mid(0, 2), 2);
-    click(item("toEdit"));
-    click(item("toStitch"));
-    item("stitch", "keepOpen")->setProperty("checked", true);
-    auto *done = byId("stitch")->findChild<QObject *>("exportDone"); // a popup
-    QTemporaryDir first, second;
-    for (const QTemporaryDir *out : {&first, &second}) {
-        click(item("toExport"));
-        chooseFolder(out->path());
-        QTRY_VERIFY(done->property("visible").toBool());
-        QTRY_COMPARE(QDir(out->path()).entryList(QDir::Files).size(), 2);
-        QVERIFY(m_window->isVisible());
-    }
-    QVERIFY(m_opened.isEmpty());
-    QTRY_VERIFY(item("stitch", "openFolder") && item("stitch", "openFolder")->isVisible());
-    click(item("stitch", "openFolder"));
-    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(second.path())});
 }
 
 // The steps can be gone back to, by Back or by their circles, and photos dropped on a later

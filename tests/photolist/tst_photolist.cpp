@@ -14,8 +14,6 @@ class TestPhotoList : public QObject
 private slots:
     void shownSource_data();
     void shownSource();
-    void sizesReachTheSource_data();
-    void sizesReachTheSource();
     void handBoxClearsDoubt_data();
     void handBoxClearsDoubt();
     void detectorPerPhoto();
@@ -53,28 +51,6 @@ void TestPhotoList::shownSource()
     QCOMPARE(shown == source, shownAsSource);
     if (!shownAsSource)
         QCOMPARE(shown, QString(source).replace("crop=1", "crop=0"));
-}
-
-void TestPhotoList::sizesReachTheSource_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("padding in percent") << "paddingPercent";
-    QTest::newRow("original size") << "originalSize";
-    QTest::newRow("never enlarge") << "noEnlarge";
-}
-
-// Each size option set on a row reaches its descriptor, and is taken back as it was set.
-void TestPhotoList::sizesReachTheSource()
-{
-    QFETCH(QString, key);
-    PhotoStore store;
-    PhotoList list(&store);
-    list.append(store.addImage(plainImage(80, 60, {1, 2, 3})), QStringLiteral("a.png"));
-    const QString before = list.index(0).data(PhotoList::SourceRole).toString();
-    list.setOptions({0}, {{"crop", true}, {key, true}});
-    QVERIFY(list.index(0).data(PhotoList::SourceRole).toString().contains(key + "=1"));
-    list.setOptions({0}, {{"crop", false}, {key, false}});
-    QCOMPARE(list.index(0).data(PhotoList::SourceRole).toString(), before);
 }
 
 void TestPhotoList::handBoxClearsDoubt_data()

@@ -81,8 +81,6 @@ private slots:
     void greyUsesRgbWeights();
     void handChosenBox_data();
     void handChosenBox();
-    void cropDoubt_data();
-    void cropDoubt();
     void sizes_data();
     void sizes();
     void frames_data();
@@ -197,25 +195,6 @@ void TestProcessImage::handChosenBox()
     QVERIFY(samePixels(result, expected));
 }
 
-void TestProcessImage::cropDoubt_data()
-{
-    QTest::addColumn<cv::Rect>("box");
-    QTest::addColumn<bool>("doubtful");
-    // A photo of 1000 x 1000 pixels.
-    QTest::newRow("no object") << cv::Rect() << true;
-    QTest::newRow("95.1%") << cv::Rect(0, 0, 1000, 951) << true;
-    QTest::newRow("under 95%") << cv::Rect(10, 10, 974, 975) << false;
-    QTest::newRow("touching the edge") << cv::Rect(0, 300, 400, 400) << true;
-    QTest::newRow("0.5%") << cv::Rect(10, 10, 50, 100) << false;
-    QTest::newRow("0.49%") << cv::Rect(10, 10, 49, 100) << true;
-}
-
-void TestProcessImage::cropDoubt()
-{
-    QFETCH(cv::Rect, box);
-    QTEST(!::cropDoubt(box, cv::Size(1000, 1000)).isEmpty(), "doubtful");
-}
-
 void TestProcessImage::sizes_data()
 {
     QTest::addColumn<bool>("percent");
@@ -270,24 +249,16 @@ void TestProcessImage::sizes()
         if (noEnlarge || original)
             QVERIFY(framing.size.width <= region.width);
 
+        // Every option survives its descriptor; one left unset adds no key to it.
         ImageOptions framed = options;
         framed.aspect = cv::Size(uniform(1, 20), uniform(1, 20));
         framed.fill = uniform(0, 100);
         framed.exactSize = cv::Size(uniform(1, 4000), uniform(1, 4000));
         framed.frameColour = cv::Vec3b(uchar(uniform(0, 255)), 0, uchar(uniform(0, 255)));
-        const ImageOptions framedBack = parseOptions(descriptorText(framed));
-        QCOMPARE(framedBack.aspect, framed.aspect);
-        QCOMPARE(framedBack.fill, framed.fill);
-        QCOMPARE(framedBack.exactSize, framed.exactSize);
-        QCOMPARE(framedBack.frameColour, framed.frameColour);
-        const ImageOptions back = parseOptions(descriptorText(options));
-        QCOMPARE(back.paddingPercent, percent);
-        QCOMPARE(back.originalSize, original);
-        QCOMPARE(back.noEnlarge, noEnlarge);
-        QCOMPARE(descriptorText(options).contains("Percent") ||
-                     descriptorText(options).contains("Size") ||
-                     descriptorText(options).contains("noEnlarge"),
-                 percent || original || noEnlarge);
+        for (const ImageOptions &written : {options, framed})
+            QCOMPARE(descriptorText(parseOptions(descriptorText(written))),
+                     descriptorText(written));
+        QCOMPARE(descriptorText(options).count('&'), 2 + percent + original + noEnlarge);
     }
 }
 

@@ -68,10 +68,16 @@ void TestSession::everyChoiceRoundTrips()
     QVERIFY2(saved.saveFile(file, &why), qPrintable(why));
     QVERIFY(!saved.modified());
 
+    // Every choice reached the photos' descriptors, and comes back with them.
+    const QStringList sources = saved.photos()->sources();
+    QVERIFY(sources[0].endsWith("#crop=1&padding=12&maxWidth=300&paddingPercent=1&noEnlarge=1&"
+                                "detect=object"));
+    QVERIFY(sources[1].contains("&box=") && sources[1].contains("&rotate=1&straighten=2.5&"));
+    QVERIFY(sources[2].endsWith("&originalSize=1&aspect=4:5&fill=80&size=400x500&"
+                                "frameColour=102030"));
     Session opened;
     QCOMPARE(openAndWait(&opened, file), (QList<QVariant>{QStringList(), QStringList()}));
     QVERIFY(opened.state() == saved.state());
-    // What the pages show and the export writes follows from it.
     QCOMPARE(opened.photos()->sources().size(), 3);
     QCOMPARE(opened.exportSingles().size(), 1);
     QCOMPARE(opened.pairs()->count(), 1);

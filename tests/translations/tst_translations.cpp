@@ -38,7 +38,6 @@ private slots:
     void cleanup() { uninstallAll(); }
     void plurals_data();
     void plurals();
-    void germanThroughout();
     void placeholdersKept_data();
     void placeholdersKept();
 };
@@ -79,21 +78,6 @@ void TestTranslations::plurals()
               "main", "%n photo(s) are in the session already and were not added again.", nullptr,
               count),
           "skipped");
-}
-
-// The layers' own texts are German too: a message of the decoder, a doubt, an undo step, the
-// command-line tool's.
-void TestTranslations::germanThroughout()
-{
-    installTranslations(QCoreApplication::instance(), QLocale(QLocale::German));
-    QCOMPARE(
-        QCoreApplication::translate("Decode", "The file ends early: its lower part is missing."),
-        QStringLiteral("Die Datei endet zu früh: ihr unterer Teil fehlt."));
-    QCOMPARE(QCoreApplication::translate("Detection", "The object is tiny: check this crop."),
-             QStringLiteral("Das Objekt ist winzig: Prüfen Sie diesen Zuschnitt."));
-    QCOMPARE(QCoreApplication::translate("PhotoList", "Remove"), QStringLiteral("Entfernen"));
-    QCOMPARE(QCoreApplication::translate("Cli", "cannot write %1"),
-             QStringLiteral("%1 kann nicht geschrieben werden"));
 }
 
 void TestTranslations::placeholdersKept_data()
