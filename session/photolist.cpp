@@ -212,39 +212,33 @@ void PhotoList::setDefaults(const QVariantMap &defaults)
 
 void PhotoList::append(int photoIndex, const QString &path)
 {
-    SessionState::Photo fresh;
+    PhotoChoices fresh;
     fresh.path = path;
     fresh.options = m_defaults;
     append(photoIndex, fresh);
 }
 
-void PhotoList::append(int photoIndex, const SessionState::Photo &saved)
+void PhotoList::append(int photoIndex, const PhotoChoices &choices)
 {
     beginInsertRows(QModelIndex(), count(), count());
     Photo photo;
+    static_cast<PhotoChoices &>(photo) = choices;
     photo.index = photoIndex;
-    photo.path = saved.path;
-    photo.options = saved.options;
     photo.options.index = 0;
     photo.options.box = {};
-    photo.box = saved.box;
-    photo.boxQuarters = saved.boxQuarters;
-    photo.boxDegrees = saved.boxDegrees;
     m_rows.push_back(photo);
     endInsertRows();
     emit countChanged();
 }
 
-SessionState::Photo PhotoList::saved(int row) const
+PhotoChoices PhotoList::choices(int row) const
 {
-    const Photo &photo = m_rows.at(size_t(row));
-    SessionState::Photo saved;
-    saved.path = photo.path;
-    saved.options = photo.options;
-    saved.box = photo.box;
-    saved.boxQuarters = photo.box.isNull() ? 0 : photo.boxQuarters;
-    saved.boxDegrees = photo.box.isNull() ? 0 : photo.boxDegrees;
-    return saved;
+    PhotoChoices choices = m_rows.at(size_t(row));
+    if (choices.box.isNull()) {
+        choices.boxQuarters = 0;
+        choices.boxDegrees = 0;
+    }
+    return choices;
 }
 
 int PhotoList::photoIndexAt(int row) const

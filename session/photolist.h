@@ -62,11 +62,10 @@ public:
 
     // A photo of the store, imported from path, listed uncropped with the defaults.
     void append(int photoIndex, const QString &path);
-    // A photo of the store listed with the choices a session file kept for it (its file's length
-    // and hash aside).
-    void append(int photoIndex, const SessionState::Photo &saved);
-    // A row's photo and choices as a session file keeps them, its file's length and hash aside.
-    SessionState::Photo saved(int row) const;
+    // A photo of the store listed with the choices a session file kept for it.
+    void append(int photoIndex, const PhotoChoices &choices);
+    // A row's photo and choices as a session file keeps them.
+    PhotoChoices choices(int row) const;
     int photoIndexAt(int row) const;
     // Its object box by detector is known: cropped previews and exports of it now cost no
     // detection. doubt says why the box deserves a look, empty when it does not.
@@ -112,17 +111,9 @@ signals:
     void boxWanted(int photoIndex, Detector detector);
 
 private:
-    struct Photo
+    struct Photo : PhotoChoices
     {
         int index = 0;
-        QString path;
-        // Its crop, sizes and turn; the index and the box are the row's own.
-        ImageOptions options;
-        // Chosen by hand, in pixels of the photo turned by boxTurn; null for the detected one.
-        // Kept as drawn, so that turning back and forth never grows it.
-        QRect box;
-        int boxQuarters = 0;
-        double boxDegrees = 0;
     };
     // A row as it was, and where.
     struct Placed

@@ -168,9 +168,8 @@ SessionState Session::state() const
     std::map<int, int> positions;
     for (int row = 0; row < m_photos.count(); ++row) {
         const int index = m_photos.photoIndexAt(row);
-        SessionState::Photo photo = m_photos.saved(row);
-        photo.bytes = m_store.fileBytes(index);
-        photo.hash = m_store.fileHash(index);
+        SessionState::Photo photo{m_photos.choices(row), m_store.fileBytes(index),
+                                  m_store.fileHash(index)};
         positions[index] = row;
         state.photos.append(photo);
     }

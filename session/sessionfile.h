@@ -7,21 +7,27 @@
 #include <QVariantMap>
 #include <QVector>
 
+// What a person chose for a photo of a session: its file, its options and a box drawn by hand.
+struct PhotoChoices
+{
+    QString path;
+    // Every choice but the box chosen by hand (index 0, box empty).
+    ImageOptions options;
+    // Chosen by hand, in pixels of the photo turned by boxQuarters and boxDegrees; null for the
+    // detected one. Kept as drawn, so that turning back and forth never grows it.
+    QRect box;
+    int boxQuarters = 0;
+    double boxDegrees = 0;
+};
+
 // A session as it is written to a file: what a person chose, never what can be found again.
 struct SessionState
 {
-    struct Photo
+    struct Photo : PhotoChoices
     {
-        QString path;
         // The file as it was imported: its length and contentHash, to tell it changed since.
         qint64 bytes = 0;
         QString hash;
-        // Every choice but the box chosen by hand (index 0, box empty).
-        ImageOptions options;
-        // Chosen by hand on the photo turned by boxQuarters and boxDegrees; null for none.
-        QRect box;
-        int boxQuarters = 0;
-        double boxDegrees = 0;
     };
     struct Pair
     {
