@@ -1,14 +1,7 @@
 #include "session/backgroundtasks.h"
 
 #include <QRunnable>
-#include <QThread>
 #include <QThreadPool>
-
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 #if defined(__SANITIZE_THREAD__)
 #define MORVICK2_TSAN 1
@@ -40,27 +33,6 @@ public:
 private:
     std::function<void()> m_work;
 };
-
-// A worker's niceness on Linux: woken by an event, the GUI thread runs before the workers' time
-// slices end, while the workers still get what the GUI thread leaves of the cores (and their
-// fair share beside other programs).
-constexpr int workerNiceness = 10;
-
-// Bulk work yields to the GUI thread. Once per pool thread: the setting stays with it.
-void yieldToTheGuiThread()
-{
-    thread_local bool lowered = false;
-    if (lowered)
-        return;
-    lowered = true;
-#ifdef Q_OS_LINUX
-    // Qt's thread priorities mean nothing under Linux's default scheduler; a thread's nice value
-    // does.
-    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), workerNiceness);
-#else
-    QThread::currentThread()->setPriority(QThread::LowPriority);
-#endif
-}
 } // namespace
 
 void startOnPool(QThreadPool *pool, std::function<void()> work, int priority)
@@ -93,7 +65,6 @@ void BackgroundTasks::run(std::function<void(bool cancelled)> work, int priority
     startOnPool(
         m_pool,
         [this, work = std::move(work)] {
-            yieldToTheGuiThread();
             work(m_cancelled.load());
             const std::lock_guard<std::mutex> lock(m_mutex);
             // Posted while the owner cannot be destroyed: the destructor waits for this lock.
