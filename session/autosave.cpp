@@ -10,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace {
 const QString lockSuffix = QStringLiteral(".lock");
 
@@ -52,15 +50,6 @@ Autosave::~Autosave()
     m_timer.stop();
     m_writer.waitForDone();
     QFile::remove(m_path);
-}
-
-void Autosave::flush()
-{
-    if (m_timer.isActive()) {
-        m_timer.stop();
-        write();
-    }
-    m_writer.waitForDone();
 }
 
 void Autosave::write()

@@ -26,9 +26,6 @@ public:
     // The session closes normally: its recovery file goes.
     ~Autosave() override;
 
-    // Writes what changed now and waits for it.
-    void flush();
-
     // The recovery files of folder whose process died, newest first.
     static QStringList abandoned(const QString &folder);
     // Removes a recovery file no longer wanted.

@@ -74,7 +74,6 @@ public:
     // only while it lies on the photo). Reports by opened(); the session counts as modified
     // until markKept().
     void open(const SessionState &state);
-    bool opening() const { return !m_pending.empty() || m_pendingPairs; }
 
     // The session file the session was opened from or last saved as; empty for a new one.
     QString filePath() const { return m_filePath; }
