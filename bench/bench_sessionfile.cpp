@@ -101,7 +101,14 @@ int main(int argc, char **argv)
     SessionState state;
     const double stateMs = medianMs([&] { state = measured.state(); });
     const double writeMs = medianMs([&] { writeSessionFile(file, state, nullptr); });
-    const double saveMs = medianMs([&] { measured.saveFile(file, nullptr); });
+    // Save Session as the window does it: the GUI thread's part, and the whole until it is told.
+    double saveGuiMs = 0;
+    const double saveMs = until(&measured, &Session::saved, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        measured.saveFileInBackground(file);
+        saveGuiMs = clock.nsecsElapsed() / 1e6;
+    });
     Session opened;
     const double open = until(&opened, &Session::opened, [&] { opened.openFile(file, nullptr); });
 
@@ -112,8 +119,8 @@ int main(int argc, char **argv)
     std::printf("| save: the file's text and its write (autosave's writer thread) | %.1f ms | | | "
                 "≤ 50 ms |\n",
                 writeMs);
-    std::printf("| Save Session, all of it on the GUI thread | %.1f ms | | | stall ≤ 50 ms |\n",
-                saveMs);
+    std::printf("| Save Session: the GUI thread's part | %.1f ms | | | stall ≤ 50 ms |\n", saveGuiMs);
+    std::printf("| Save Session: until the window is told | %.1f ms | | | |\n", saveMs);
     std::printf("| open → every photo listed | %.0f ms | plain drop %.0f ms | %.2f | ≤ 1.3 |\n",
                 open, drop, open / drop);
     return opened.photos()->count() == count ? 0 : 1;

@@ -32,7 +32,7 @@ Item {
             saveAs()
             return
         }
-        finishSave(cvimage.saveSession(cvimage.sessionFile))
+        cvimage.saveSession(cvimage.sessionFile)
     }
 
     function saveAs() {
@@ -97,6 +97,9 @@ Item {
 
     Connections {
         target: cvimage
+        function onSessionSaved(error) {
+            control.finishSave(error)
+        }
         function onSessionOpened(missing, changed) {
             var lines = []
             if (missing.length > 0)
@@ -224,7 +227,7 @@ Item {
         folder: control.dialogFolder
         selectExisting: false
         nameFilters: [qsTr("Morvick2 sessions (*.morvick2)")]
-        onAccepted: control.finishSave(cvimage.saveSession(fileUrl))
+        onAccepted: cvimage.saveSession(fileUrl)
         onRejected: control.afterSave = null
     }
 

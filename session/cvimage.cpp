@@ -41,6 +41,8 @@ void CvImage::show(Session *session)
     connect(session, &Session::modifiedChanged, this, &CvImage::modifiedChanged);
     connect(session, &Session::opened, this, &CvImage::sessionOpened);
     connect(session, &Session::exportFinished, this, &CvImage::exportFinished);
+    connect(session, &Session::saved, this,
+            [this](const QString &, const QString &error) { emit sessionSaved(error); });
     // A recovery file is let go once its photos are listed again: a crash before that finds it
     // still there.
     connect(session, &Session::opened, this, [this] {
@@ -126,13 +128,12 @@ QString pathOf(const QVariant &file)
 }
 } // namespace
 
-QString CvImage::saveSession(const QVariant &file)
+void CvImage::saveSession(const QVariant &file)
 {
     QString path = pathOf(file);
     if (!path.endsWith(sessionFileSuffix))
         path += sessionFileSuffix;
-    QString why;
-    return m_session->saveFile(path, &why) ? QString() : why;
+    m_session->saveFileInBackground(path);
 }
 
 QString CvImage::openSession(const QVariant &file)

@@ -99,9 +99,11 @@ public:
     // background, with the export settings; how many of those files exist there already.
     Q_INVOKABLE void startExport(const QVariant &folder);
     Q_INVOKABLE int existingExportFiles(const QVariant &folder) const;
-    // Save and open a session file (a URL or a path): "" when done, otherwise why not, in a
-    // sentence. Opening lists the photos in the background and tells by sessionOpened().
-    Q_INVOKABLE QString saveSession(const QVariant &file);
+    // Saves the session into a file (a URL or a path, ".morvick2" added when missing) in the
+    // background, told by sessionSaved().
+    Q_INVOKABLE void saveSession(const QVariant &file);
+    // Opens a session file: "" when it is read, otherwise why not, in a sentence. Its photos are
+    // listed in the background, told by sessionOpened().
     Q_INVOKABLE QString openSession(const QVariant &file);
     // Whether a dropped or given URL names a session file rather than photos.
     Q_INVOKABLE bool isSessionFile(const QVariant &url) const;
@@ -126,6 +128,8 @@ signals:
     // A session file's photos are listed: missing and changed name its files not found and those
     // whose content changed since it was saved.
     void sessionOpened(const QStringList &missing, const QStringList &changed);
+    // A save is done: error says why it failed, in a sentence, empty when it did not.
+    void sessionSaved(const QString &error);
 
 private:
     void show(Session *session);

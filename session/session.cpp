@@ -19,6 +19,7 @@ constexpr int previewThreads = 2;
 
 Session::Session(QObject *parent) : QObject(parent)
 {
+    m_saver.setMaxThreadCount(1);
     m_previewPool.setMaxThreadCount(previewThreads);
     connect(&m_importer, &ImportJob::photoReady, this, &Session::list);
     connect(&m_photos, &PhotoList::boxWanted, this, &Session::detect);
@@ -36,7 +37,8 @@ Session::Session(QObject *parent) : QObject(parent)
 
 Session::~Session()
 {
-    // The last write lands before the session's parts go, then the file goes with it.
+    // The last writes land before the session's parts go; the recovery file goes with it.
+    m_saver.waitForDone();
     m_autosave.reset();
     // Every job waits for its own tasks when destroyed; cancelled first, none of them waits
     // behind work that nobody will see.
@@ -213,12 +215,35 @@ bool Session::saveFile(const QString &path, QString *why)
 {
     if (!writeSessionFile(path, state(), why))
         return false;
-    markKept();
+    keptIn(path, m_changes);
+    return true;
+}
+
+void Session::saveFileInBackground(const QString &path)
+{
+    // Changes made while it is written are not in the file: the session stays modified.
+    startOnPool(&m_saver, [this, path, snapshot = state(), changes = m_changes] {
+        QString why;
+        const bool written = writeSessionFile(path, snapshot, &why);
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, written, why, changes] {
+                if (written)
+                    keptIn(path, changes);
+                emit saved(path, written ? QString() : why);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Session::keptIn(const QString &path, int changes)
+{
+    m_keptAt = changes;
+    emit modifiedChanged();
     if (path != m_filePath) {
         m_filePath = path;
         emit filePathChanged();
     }
-    return true;
 }
 
 bool Session::openFile(const QString &path, QString *why, bool recovery)

@@ -80,6 +80,8 @@ public:
     // Writes the session to path and takes it as the session's file; false and why when it
     // cannot be written, nothing replaced.
     bool saveFile(const QString &path, QString *why);
+    // The same on a thread of its own, the GUI thread only taking the state; told by saved().
+    void saveFileInBackground(const QString &path);
     // Reads a session file and opens it; false and why, the session untouched, when it cannot be
     // read. A recovery file's session keeps the file it was saved as and stays modified.
     bool openFile(const QString &path, QString *why, bool recovery = false);
@@ -100,6 +102,8 @@ signals:
     void changed();
     void modifiedChanged();
     void filePathChanged();
+    // A save in the background is done: error says why it failed, empty when it did not.
+    void saved(const QString &path, const QString &error);
     // The export's finished, told once an export of every file has marked the work kept.
     void exportFinished(int written, int total, bool cancelled);
     void exportSettingsChanged();
@@ -109,6 +113,8 @@ signals:
 
 private slots:
     void list(int index, const QString &path);
+    // The session as it was at changes is kept in path, now its file.
+    void keptIn(const QString &path, int changes);
     void finishOpen();
     void change();
     // Finds the photo's box with detector in the background, unless it is known already.
@@ -125,6 +131,8 @@ private:
     QString m_filePath;
     QString m_recoveryFolder;
     std::unique_ptr<Autosave> m_autosave;
+    // Saves in the background, one at a time and in order.
+    QThreadPool m_saver;
     bool m_openRecovery = false;
     int m_changes = 0;
     int m_keptAt = 0;
