@@ -166,6 +166,8 @@ RowLayout {
     }
 
     onSelectedChanged: Qt.callLater(showSelection)
+    // A preset saved or changed may be the frame shown.
+    onPresetsChanged: Qt.callLater(showSelection)
 
     Connections {
         target: cvimage.photos
