@@ -58,10 +58,6 @@ Row {
         }
     }
 
-    function descriptorOf(url) {
-        return cvimage.descriptorOf(url)
-    }
-
     function stitchUrl(left, right) {
         return cvimage.pairUrl(left, right, exportOptions.pairStyle())
     }
