@@ -1,7 +1,7 @@
 #include "cli/batchrun.h"
 
-#include "cli/memorygate.h"
 #include "cli/sessionexport.h"
+#include "session/memorygate.h"
 
 #include "image/decode.h"
 #include "image/detection.h"

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-ExportJob::ExportJob(QThreadPool *pool, PhotoStore *store, QObject *parent)
-    : QObject(parent), m_store(store), m_tasks(this, "collect", pool)
+ExportJob::ExportJob(QThreadPool *pool, PhotoStore *store, QObject *parent, qint64 budgetBytes)
+    : QObject(parent), m_store(store), m_gate(budgetBytes), m_tasks(this, "collect", pool)
 {
 }
 
@@ -87,6 +87,7 @@ void ExportJob::add(const QString &folder, const File &file, const ExportFormat 
     m_tasks.run([this, folder, file, format, style](bool cancelled) {
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
+            const MemoryGate::Pass pass(m_gate, m_store->exportBytes(file.descriptors));
             const ExportPicture picture =
                 m_store->renderExport(file.descriptors, style, format.srgb);
             outcome = exportImage(picture.image, folder, file.stem, format, picture.metadata)

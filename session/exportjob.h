@@ -3,6 +3,7 @@
 #include "image/export.h"
 #include "image/pair.h"
 #include "session/backgroundtasks.h"
+#include "session/memorygate.h"
 
 #include <QObject>
 #include <QStringList>
@@ -15,7 +16,8 @@ class PhotoStore;
 class QThreadPool;
 
 // Writes singles and pairs of a store's photos into a folder on a thread pool, every file whole or
-// not at all. Cancel lets the files in flight finish and skips the rest.
+// not at all, the files in flight together within a memory budget. Cancel lets the files in
+// flight finish and skips the rest.
 class ExportJob : public QObject
 {
     Q_OBJECT
@@ -24,7 +26,12 @@ class ExportJob : public QObject
     Q_PROPERTY(int total READ total NOTIFY progressChanged)
 
 public:
-    ExportJob(QThreadPool *pool, PhotoStore *store, QObject *parent = nullptr);
+    // What the files in flight may hold together: the window stays within its files' size and
+    // 512 MB, and the cache, the previews and the window itself take the rest of it.
+    static constexpr qint64 defaultBudget = qint64(384) << 20;
+
+    ExportJob(QThreadPool *pool, PhotoStore *store, QObject *parent = nullptr,
+              qint64 budgetBytes = defaultBudget);
 
     bool running() const { return m_total > 0; }
     int done() const { return m_written + m_failed; }
@@ -77,5 +84,6 @@ private:
     int m_newWritten = 0;
     int m_newFailed = 0;
     int m_newSkipped = 0;
+    MemoryGate m_gate;
     BackgroundTasks m_tasks;
 };

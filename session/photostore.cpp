@@ -273,6 +273,23 @@ ExportPicture PhotoStore::renderExport(const QStringList &descriptors, const Pai
     return exportPicture(std::move(photos), sources, style, srgb);
 }
 
+qint64 PhotoStore::exportBytes(const QStringList &descriptors) const
+{
+    // A crop's box is not known before the work: the whole photo stands for it, framed as asked.
+    const auto pixels = [](const cv::Size &size) { return qint64(size.width) * size.height; };
+    qint64 bytes = 0;
+    for (const QString &descriptor : descriptors.mid(0, 2)) {
+        const ImageOptions options = parseOptions(descriptor);
+        const cv::Size photo = size(options.index);
+        const cv::Size picture =
+            options.crop ? frameImage(options, photo, cv::Rect(cv::Point(), photo)).size : photo;
+        // 3 bytes a pixel decoded (an uncropped render shares them); the picture twice more, in
+        // the join and in the encoder's pieces and file.
+        bytes += 3 * pixels(photo) + 6 * pixels(picture);
+    }
+    return bytes;
+}
+
 PhotoMetadata PhotoStore::metadata(int index) const
 {
     const std::shared_ptr<Entry> found = entry(index);

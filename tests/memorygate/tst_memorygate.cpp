@@ -1,6 +1,6 @@
-// Guards the command-line tool's memory budget: workers together never hold more than it, and a
+// Guards the workers' memory budget: workers together never hold more than it, and a
 // request larger than the whole budget is still served, alone.
-#include "cli/memorygate.h"
+#include "session/memorygate.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "cli/memorygate.h"
+#include "session/memorygate.h"
 
 void MemoryGate::enter(qint64 bytes)
 {
