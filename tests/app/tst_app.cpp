@@ -426,16 +426,6 @@ void TestApp::undoRedoEveryChange()
     QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(sources(), turned);
 
-    // Photos of different paddings selected together show a mixed padding; undone, they agree.
-    click(item("editPage", "deselectAll"));
-    click(tile("editPage", 0));
-    item("editPage", "padding")->setProperty("value", 80);
-    click(tile("editPage", 2));
-    QQuickItem *label = item("editPage", "paddingLabel");
-    QTRY_COMPARE(label->property("text").toString(), "Padding: mixed");
-    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
-    QTRY_COMPARE(label->property("text").toString(), "Padding: 50 Pixels");
-
     // On the pairing step: Pair in Order, an unpairing by a click, both undone.
     click(item("toStitch"));
     QQuickItem *pairs = item("stitch", "pairRepeater");

@@ -1,5 +1,4 @@
 // Guards the command-line tool: pixels as the library's, exit codes, names, no overwrite.
-#include "image/colour.h"
 #include "image/decode.h"
 #include "image/detection.h"
 #include "image/export.h"
@@ -20,7 +19,6 @@ private slots:
     void initTestCase();
     void outputsMatchTheLibrary_data();
     void outputsMatchTheLibrary();
-    void colourAndMetadata();
     void frames();
     void runs_data();
     void runs();
@@ -66,11 +64,6 @@ void TestCli::initTestCase()
     QByteArray bomb = heic(plainImage(64, 48, {1, 2, 3}));
     bomb.replace(bomb.indexOf("ispe") + 8, 8, QByteArray::fromHex("000186a0000186a0"));
     m_inputs["BOMB"] = writeFile(m_folder.filePath("bomb.heic"), bomb);
-    // Adobe RGB, with a camera's EXIF.
-    const PhotoMetadata camera{
-        rgbProfile(RgbSpace::AdobeRgb), readMetadata(dngFile(scene)).exif, {}, {}};
-    QVERIFY(exportImage(noise, m_folder.path(), "camera", {}, camera));
-    m_inputs["CAMERA"] = m_folder.filePath("camera.png");
 }
 
 int TestCli::run(const QStringList &arguments, QString *errors)
@@ -119,30 +112,6 @@ void TestCli::outputsMatchTheLibrary()
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), QStringList({"1.png", "2_0.png"}));
     QVERIFY(samePixels(readPng(folder + "/1.png"), expected.at(1)));
     QVERIFY(samePixels(readPng(folder + "/2_0.png"), joinPair(expected.at(2), expected.at(0))));
-}
-
-// By default a photo's profile and EXIF go with it, its pixels untouched; converted to sRGB and
-// stripped, neither does.
-void TestCli::colourAndMetadata()
-{
-    const QByteArray source = readPhotoFile(m_inputs["CAMERA"]);
-    for (const bool converted : {false, true}) {
-        QTemporaryDir out;
-        QStringList arguments{"-q", "-o", out.path(), m_inputs["CAMERA"]};
-        if (converted)
-            arguments << "--colour"
-                      << "srgb"
-                      << "--metadata"
-                      << "strip";
-        QCOMPARE(run(arguments), 0);
-        const QByteArray file = readPhotoFile(out.filePath("0.png"));
-        const PhotoMetadata metadata = readMetadata(file);
-        QCOMPARE(metadata.profile.isEmpty(), converted);
-        QCOMPARE(metadata.exif.isEmpty(), converted);
-        const cv::Mat pixels = decodeImage(source);
-        QVERIFY(samePixels(decodeImage(file),
-                           converted ? toSrgb(pixels, readMetadata(source).profile) : pixels));
-    }
 }
 
 // Frames through the flags and a preset: the sizes asked for, the frame's colour beyond the photo,
