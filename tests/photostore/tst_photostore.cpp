@@ -1,5 +1,6 @@
-// Guards the photos held at a byte budget: exports identical however small the cache, memory
-// given back on removal, pixels kept when a file changes or an image is evicted in use.
+// Guards the photos held at a byte budget: exports identical however small the cache and the
+// export's budget, memory given back on removal, pixels kept when a file changes or an image is
+// evicted in use.
 #include "image/colour.h"
 #include "image/exportnames.h"
 #include "session/session.h"
@@ -40,8 +41,8 @@ void TestPhotoStore::exportsIgnoreTheBudget_data()
     QTest::newRow("one photo at a time") << qint64(320 * 240 * 3 + 1024);
 }
 
-// The same session under a budget far below its photos writes the same files as one that holds
-// them all: crops, hand boxes and pairs decoded again from the kept bytes.
+// The same session under budgets far below its photos writes the same files as one that holds
+// them all: crops, hand boxes and pairs decoded again from the kept bytes, one by one.
 void TestPhotoStore::exportsIgnoreTheBudget()
 {
     QFETCH(qint64, budget);
@@ -62,8 +63,10 @@ void TestPhotoStore::exportsIgnoreTheBudget()
         session.importUrls(m_files);
         imported.wait(20000);
         auto out = std::make_unique<QTemporaryDir>();
-        QSignalSpy written(session.exporter(), &ExportJob::finished);
-        session.exporter()->start(out->path(), singles, pairs);
+        // The export's workers held to the same budget: one file at a time.
+        ExportJob exporter(QThreadPool::globalInstance(), &session.store(), nullptr, sessionBudget);
+        QSignalSpy written(&exporter, &ExportJob::finished);
+        exporter.start(out->path(), singles, pairs);
         written.wait(20000);
         // The budget held: never more cached than allowed.
         [&] { QVERIFY(session.store().cachedBytes() <= sessionBudget); }();
