@@ -362,16 +362,22 @@ int main(int argc, char **argv)
     const auto photoOf = [&sources](int tile) {
         return QVariant(parseOptions(descriptorOfUrl(sources.at(tile).toString())).index);
     };
+    // A click at a time, the event loop turning between them as between a user's clicks.
     for (int i = 0; i < pairCount; ++i) {
         QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, photoOf(i)));
+        QCoreApplication::processEvents();
         QMetaObject::invokeMethod(stitch, "choose", Q_ARG(QVariant, photoOf(pairCount + i)));
+        QCoreApplication::processEvents();
     }
     endStep("pairing");
     QTemporaryDir out;
     QMetaObject::invokeMethod(stitch, "exportFiles",
                               Q_ARG(QVariant, QUrl::fromLocalFile(out.path())));
-    const double exported = WindowDriver::until([&] { return !window->isVisible(); });
+    const double written =
+        WindowDriver::until([&] { return !photoSession->exporter()->running(); });
     endStep("export");
+    const double exported = written + WindowDriver::until([&] { return !window->isVisible(); });
+    endStep("close");
     const double longestStall = stalls.longestMs();
 
     // The same work done bare, on all cores, each task with its own photos only.

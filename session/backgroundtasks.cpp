@@ -1,7 +1,14 @@
 #include "session/backgroundtasks.h"
 
 #include <QRunnable>
+#include <QThread>
 #include <QThreadPool>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 #if defined(__SANITIZE_THREAD__)
 #define MORVICK2_TSAN 1
@@ -17,6 +24,28 @@ extern "C" void __tsan_release(void *address);
 #endif
 
 namespace {
+// The niceness of every pool thread (imports, detections, exports, previews, saves) on Linux:
+// woken by an event, the GUI thread runs before their time slices end, while they share what it
+// leaves of the cores as equals. Lowering the bulk workers alone let the preview threads win the
+// cores over the workers whose boxes they wait for.
+constexpr int poolNiceness = 10;
+
+// Once per pool thread: the setting stays with it.
+void yieldToTheGuiThread()
+{
+    thread_local bool lowered = false;
+    if (lowered)
+        return;
+    lowered = true;
+#ifdef Q_OS_LINUX
+    // Qt's thread priorities mean nothing under Linux's default scheduler; a thread's nice value
+    // does.
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), poolNiceness);
+#else
+    QThread::currentThread()->setPriority(QThread::LowPriority);
+#endif
+}
+
 class Task : public QRunnable
 {
 public:
@@ -27,6 +56,7 @@ public:
 #ifdef MORVICK2_TSAN
         __tsan_acquire(this);
 #endif
+        yieldToTheGuiThread();
         m_work();
     }
 
