@@ -156,54 +156,22 @@ void BarePngWriter(benchmark::State &state)
     }
     state.counters["bytes"] = double(png.size());
 }
+
+// Wall time in milliseconds, the aggregates of 9 runs.
+void measured(benchmark::internal::Benchmark *run)
+{
+    run->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
+}
 } // namespace
 
-BENCHMARK(ProcessImageCrop)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BareOpenCvCrop)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(UnframedCrop)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(FramedCrop)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(Preview)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BarePreview)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(PngWriter)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BarePngWriter)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(ProcessImageCrop)->Apply(measured);
+BENCHMARK(BareOpenCvCrop)->Apply(measured);
+BENCHMARK(UnframedCrop)->Apply(measured);
+BENCHMARK(FramedCrop)->Arg(0)->Arg(1)->Apply(measured);
+BENCHMARK(Preview)->Apply(measured);
+BENCHMARK(BarePreview)->Apply(measured);
+BENCHMARK(PngWriter)->Arg(0)->Arg(1)->Apply(measured);
+BENCHMARK(BarePngWriter)->Arg(0)->Arg(1)->Apply(measured);
 
 int main(int argc, char **argv)
 {
