@@ -88,11 +88,14 @@ void ExportJob::add(const QString &folder, const File &file, const ExportFormat 
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
             const MemoryGate::Pass pass(m_gate, m_store->exportBytes(file.descriptors));
-            const ExportPicture picture =
-                m_store->renderExport(file.descriptors, style, format.srgb);
-            outcome = exportImage(picture.image, folder, file.stem, format, picture.metadata)
-                          ? Written
-                          : Failed;
+            // A cancel while the file waited for room skips it.
+            if (!m_tasks.cancelled()) {
+                const ExportPicture picture =
+                    m_store->renderExport(file.descriptors, style, format.srgb);
+                outcome = exportImage(picture.image, folder, file.stem, format, picture.metadata)
+                              ? Written
+                              : Failed;
+            }
         }
         const std::lock_guard<std::mutex> lock(m_tasks.mutex());
         ++(outcome == Written ? m_newWritten : outcome == Failed ? m_newFailed : m_newSkipped);
