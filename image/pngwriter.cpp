@@ -58,11 +58,12 @@ void filterRows(const cv::Mat &rgb, int first, int last, std::vector<uchar> *out
     }
 }
 
-// One piece of a raw deflate stream, compressed by ISA-L's igzip at its level 1 (about 2.5 times
-// zlib's fastest level on photos, files a few per cent larger). Pieces but the last end with a
-// full flush: byte-aligned and open, so that pieces compressed apart simply follow each other.
-// levelBuffer: levelBufferBytes of igzip's working memory, which it sets up itself.
+// The working memory igzip's level 1 asks for; igzip sets it up itself on every call.
 constexpr size_t levelBufferBytes = ISAL_DEF_LVL1_DEFAULT;
+
+// One piece of a raw deflate stream, compressed by ISA-L's igzip at its level 1 (two to three
+// times as fast as zlib's fastest level). Pieces but the last end with a full flush: byte-aligned
+// and open, so that pieces compressed apart simply follow each other.
 bool deflatePiece(const std::vector<uchar> &data, bool last, uint8_t *levelBuffer,
                   std::vector<uchar> *out)
 {
@@ -118,8 +119,7 @@ std::vector<uchar> encodePng(const cv::Mat &rgb, const std::vector<PngChunk> &an
     std::atomic<bool> ok{true};
     cv::parallel_for_(cv::Range(0, pieceCount), [&](const cv::Range &range) {
         std::vector<uchar> rows;
-        // Left unfilled: a quarter of a megabyte cleared for every picture costs more than a
-        // small picture's whole encoding.
+        // Once per worker, left unfilled: igzip needs no cleared memory.
         const std::unique_ptr<uint8_t[]> levelBuffer(new uint8_t[levelBufferBytes]);
         for (int i = range.start; i < range.end; ++i) {
             filterRows(rgb, i * rowsPerPiece, std::min(rgb.rows, (i + 1) * rowsPerPiece), &rows);
