@@ -19,7 +19,6 @@ private slots:
     void initTestCase();
     void outputsMatchTheLibrary_data();
     void outputsMatchTheLibrary();
-    void frames();
     void runs_data();
     void runs();
     void sessionExportIsTheWindows();
@@ -114,31 +113,6 @@ void TestCli::outputsMatchTheLibrary()
     QVERIFY(samePixels(readPng(folder + "/2_0.png"), joinPair(expected.at(2), expected.at(0))));
 }
 
-// Frames through the flags and a preset: the sizes asked for, the frame's colour beyond the photo,
-// a pair framed as its photos are; a flag beside a preset wins.
-void TestCli::frames()
-{
-    QTemporaryDir out;
-    QCOMPARE(run({"-q", "-c", "--preset", "square-2000", "--size", "600x600", "--fill", "40%",
-                  "--pair", "1:2", "-o", out.path(), m_inputs["A"], m_inputs["B"], m_inputs["C"]}),
-             0);
-    const cv::Mat single = readPng(out.filePath("0.png"));
-    QCOMPARE(single.size(), cv::Size(600, 600));
-    // A's object is 120 × 90 on a 300 × 200 photo: filling 40% of a square, the frame reaches
-    // beyond the photo, white there.
-    QCOMPARE(single.at<cv::Vec3b>(0, 300), cv::Vec3b(255, 255, 255));
-    QCOMPARE(single.at<cv::Vec3b>(300, 300), cv::Vec3b(230, 200, 30));
-    QCOMPARE(readPng(out.filePath("1_2.png")).size(), cv::Size(600, 600));
-
-    QTemporaryDir portrait;
-    QCOMPARE(run({"-q", "--aspect", "4:5", "--fill", "50%", "--width", "400", "--frame-colour",
-                  "#102030", "-c", "-o", portrait.path(), m_inputs["A"]}),
-             0);
-    const cv::Mat framed = readPng(portrait.filePath("0.png"));
-    QCOMPARE(framed.size(), cv::Size(400, 500));
-    QCOMPARE(framed.at<cv::Vec3b>(0, 0), cv::Vec3b(0x10, 0x20, 0x30));
-}
-
 void TestCli::runs_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -186,6 +160,21 @@ void TestCli::runs_data()
                                  << QStringList{"1.png"};
     QTest::newRow("camera raw") << QStringList{"-q", "-c", "-o", "OUT", "RAW"} << 0
                                 << QStringList{"0.png"};
+    QTest::newRow("framed: a preset, a share and a colour") << QStringList{"-q",
+                                                                           "-c",
+                                                                           "--preset",
+                                                                           "square-2000",
+                                                                           "--fill",
+                                                                           "40%",
+                                                                           "--frame-colour",
+                                                                           "#102030",
+                                                                           "--pair",
+                                                                           "1:0",
+                                                                           "-o",
+                                                                           "OUT",
+                                                                           "A",
+                                                                           "B"}
+                                                            << 0 << QStringList{"1_0.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.

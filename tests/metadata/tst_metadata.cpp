@@ -1,7 +1,6 @@
 // Guards what an export keeps of its source beside the pixels: the colour profile, EXIF, IPTC and
 // XMP in every format, made true of the new picture, and what the choices remove. Files are read
-// back with Exiv2 and converted with Little CMS, as a colour-managed viewer would.
-#include "image/colour.h"
+// back with Exiv2.
 #include "image/decode.h"
 #include "image/export.h"
 #include "image/metadata.h"
@@ -131,17 +130,6 @@ QByteArray exported(const QByteArray &source, const ExportFormat &format)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// What a colour-managed viewer shows: the pixels in sRGB by the file's profile (none: sRGB).
-cv::Mat shown(const QByteArray &file)
-{
-    return toSrgb(decodeImage(file), readBack(file).profile);
-}
-
-double meanDifference(const cv::Mat &a, const cv::Mat &b)
-{
-    return cv::norm(a, b, cv::NORM_L1) / double(a.total() * a.channels());
-}
-
 cv::Mat gradient()
 {
     cv::Mat image(48, 64, CV_8UC3);
@@ -163,8 +151,6 @@ private slots:
     void keptInEveryFormat();
     void choices_data();
     void choices();
-    void colourAsTheSourceShows_data();
-    void colourAsTheSourceShows();
     void otherSources();
 };
 
@@ -253,48 +239,6 @@ void TestMetadata::choices()
         QVERIFY2(tag.groupName() != "GPSInfo", tag.key().c_str());
     for (const auto &property : found.xmp)
         QVERIFY2(property.key().rfind("Xmp.exif.GPS", 0) != 0, property.key().c_str());
-}
-
-void TestMetadata::colourAsTheSourceShows_data()
-{
-    QTest::addColumn<ExportFormat::Kind>("kind");
-    QTest::addColumn<bool>("srgb");
-    for (const auto &[kind, name] :
-         {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
-          std::pair{ExportFormat::Webp, "webp"}})
-        for (const bool srgb : {false, true})
-            QTest::addRow("%s, %s", name, srgb ? "sRGB" : "profile kept") << kind << srgb;
-}
-
-// A viewer that honours profiles shows the export as it shows the source: a single photo, and a
-// pair of an Adobe RGB and a Display P3 photo, which is written in sRGB. A lossy format is held
-// to its own loss beside a plain sRGB export.
-void TestMetadata::colourAsTheSourceShows()
-{
-    QFETCH(ExportFormat::Kind, kind);
-    QFETCH(bool, srgb);
-    ExportFormat format;
-    format.kind = kind;
-    format.quality = 100;
-    format.srgb = srgb;
-    const QByteArray adobe = cameraFile(".png", gradient(), rgbProfile(RgbSpace::AdobeRgb));
-    const QByteArray p3 = cameraFile(".png", gradient(), rgbProfile(RgbSpace::DisplayP3));
-    const double loss =
-        kind == ExportFormat::Png ? 0 : meanDifference(shown(exported(p3, {kind, 100})), shown(p3));
-    const QByteArray single = exported(adobe, format);
-    QCOMPARE(readBack(single).profile.isEmpty(), srgb);
-    QVERIFY(meanDifference(shown(single), shown(adobe)) <= 1.0 + loss);
-
-    QTemporaryDir folder;
-    const ExportPicture pair = exportPicture({decodeImage(adobe), decodeImage(p3)},
-                                             {readMetadata(adobe), readMetadata(p3)}, {}, srgb);
-    QVERIFY(pair.metadata.profile.isEmpty());
-    QVERIFY(exportImage(pair.image, folder.path(), "0_1", format, pair.metadata));
-    QFile written(folder.filePath("0_1." + format.extension()));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const cv::Mat both = shown(written.readAll());
-    QVERIFY(meanDifference(both.colRange(0, 64), shown(adobe)) <= 1.0 + loss);
-    QVERIFY(meanDifference(both.colRange(64, 128), shown(p3)) <= 1.0 + loss);
 }
 
 // HEIF carries its profile in its own box, read with libheif; a RAW file is decoded to sRGB, so a
