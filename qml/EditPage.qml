@@ -661,6 +661,7 @@ RowLayout {
 
                     ImageItem {
                         current: grid.activeFocus && grid.current === index
+                        onScreen: y + height > grid.shownTop && y < grid.shownBottom
                         onTouched: {
                             grid.current = index
                             grid.forceActiveFocus()

@@ -11,6 +11,9 @@ Grid {
     property Item scrollView
     // What a screen reader says of the grid.
     property string name
+    // The band of the grid its scroll view shows, in the grid's coordinates.
+    readonly property real shownTop: scrollView ? scrollView.contentItem.contentY : 0
+    readonly property real shownBottom: shownTop + (scrollView ? scrollView.height : height)
 
     signal toggled(int index)
     signal opened(int index)

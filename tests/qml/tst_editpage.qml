@@ -199,6 +199,12 @@ Item {
             tryCompare(repeater, "count", count - 1)
             compare(editPage.selected, [])
             cvimage.addImage(testImageUrls[2]) // as many photos as the other tests expect
+            // Only the tiles in view animate their busy indicators.
+            var view = grid.scrollView.contentItem
+            verify(tile(0).onScreen)
+            view.contentY = 400
+            verify(!tile(0).onScreen)
+            view.contentY = 0
         }
     }
 }
