@@ -47,14 +47,6 @@ Rectangle {
     Accessible.onToggleAction: selected = !selected
     Accessible.onPressAction: opened()
 
-    BusyIndicator {
-        id: loader
-        width: 50
-        height: 50
-        anchors.centerIn: parent
-        running: imageItem.onScreen && (image.status === Image.Loading || imageItem.finding)
-    }
-
     Image {
         id: image
         objectName: "image"
@@ -66,6 +58,15 @@ Rectangle {
         fillMode: Image.PreserveAspectFit
         asynchronous: true
         source: imageItem.source
+    }
+
+    // Over the photo: while its object is looked for, the photo is shown uncropped beneath.
+    BusyIndicator {
+        id: loader
+        width: 50
+        height: 50
+        anchors.centerIn: parent
+        running: imageItem.onScreen && (image.status === Image.Loading || imageItem.finding)
     }
 
     MouseArea {
