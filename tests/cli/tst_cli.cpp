@@ -160,21 +160,11 @@ void TestCli::runs_data()
                                  << QStringList{"1.png"};
     QTest::newRow("camera raw") << QStringList{"-q", "-c", "-o", "OUT", "RAW"} << 0
                                 << QStringList{"0.png"};
-    QTest::newRow("framed: a preset, a share and a colour") << QStringList{"-q",
-                                                                           "-c",
-                                                                           "--preset",
-                                                                           "square-2000",
-                                                                           "--fill",
-                                                                           "40%",
-                                                                           "--frame-colour",
-                                                                           "#102030",
-                                                                           "--pair",
-                                                                           "1:0",
-                                                                           "-o",
-                                                                           "OUT",
-                                                                           "A",
-                                                                           "B"}
-                                                            << 0 << QStringList{"1_0.png"};
+    QTest::newRow("framed: a preset, a share and a colour")
+        << QString("-q -c --preset square-2000 --fill 40% --frame-colour #102030 --pair 1:0 -o OUT "
+                   "A B")
+               .split(' ')
+        << 0 << QStringList{"1_0.png"};
     QTest::newRow("jpg") << QStringList{"-q", "--format", "jpg", "-o", "OUT", "A"} << 0
                          << QStringList{"0.jpg"};
     // TAKEN already holds a 0.png: nothing at all is written unless forced.
