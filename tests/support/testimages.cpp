@@ -7,6 +7,7 @@
 #include <lcms2.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
+#include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
@@ -64,122 +65,50 @@ bool samePixels(const cv::Mat &a, const cv::Mat &b)
     return a.empty() || cv::norm(a, b, cv::NORM_INF) == 0;
 }
 
-namespace {
-// A TIFF directory written little-endian: entries in tag order, values past four bytes after it.
-class TiffWriter
-{
-public:
-    enum Type : quint16 { Byte = 1, Ascii = 2, Short = 3, Long = 4, Rational = 5, SRational = 10 };
-
-    void add(quint16 tag, Type type, quint32 count, const QByteArray &value)
-    {
-        m_entries.push_back({tag, type, count, value});
-    }
-    template <typename T> void add(quint16 tag, Type type, std::initializer_list<T> values)
-    {
-        QByteArray bytes;
-        for (const T value : values)
-            bytes.append(reinterpret_cast<const char *>(&value), sizeof value);
-        // A rational is two numbers: its count is the number of pairs.
-        const bool rational = type == Rational || type == SRational;
-        add(tag, type, quint32(values.size()) / (rational ? 2 : 1), bytes);
-    }
-    void addText(quint16 tag, const QByteArray &text)
-    {
-        add(tag, Ascii, quint32(text.size() + 1), text + '\0');
-    }
-    // The file, with data at the offset that tag 273 (the strip's offset) is given.
-    QByteArray file(const QByteArray &data)
-    {
-        std::sort(m_entries.begin(), m_entries.end(),
-                  [](const Entry &a, const Entry &b) { return a.tag < b.tag; });
-        const quint32 directory = 8;
-        const quint32 directorySize = 2 + 12 * quint32(m_entries.size()) + 4;
-        quint32 extra = directory + directorySize;
-        QByteArray values;
-        for (Entry &entry : m_entries)
-            if (entry.value.size() > 4) {
-                entry.offset = extra + quint32(values.size());
-                values += entry.value;
-                if (values.size() % 2)
-                    values += '\0';
-            }
-        const quint32 dataOffset = extra + quint32(values.size());
-        QByteArray out("II\x2A\0", 4);
-        append<quint32>(out, directory);
-        append<quint16>(out, quint16(m_entries.size()));
-        for (const Entry &entry : m_entries) {
-            append<quint16>(out, entry.tag);
-            append<quint16>(out, entry.type);
-            append<quint32>(out, entry.count);
-            if (entry.tag == 273)
-                append<quint32>(out, dataOffset);
-            else if (entry.value.size() > 4)
-                append<quint32>(out, entry.offset);
-            else
-                out += entry.value.leftJustified(4, '\0');
-        }
-        append<quint32>(out, 0);
-        return out + values + data;
-    }
-
-private:
-    template <typename T> static void append(QByteArray &out, T value)
-    {
-        out.append(reinterpret_cast<const char *>(&value), sizeof value);
-    }
-    struct Entry
-    {
-        quint16 tag;
-        Type type;
-        quint32 count;
-        QByteArray value;
-        quint32 offset = 0;
-    };
-    std::vector<Entry> m_entries;
-};
-} // namespace
-
 QByteArray dngFile(const cv::Mat &rgb, int orientation, const cv::Size &declared)
 {
     // The sensor sees light, not sRGB's coded values.
-    QByteArray data(int(rgb.total()) * 2, '\0');
-    auto *sensor = reinterpret_cast<quint16 *>(data.data());
+    std::vector<quint16> sensor(rgb.total());
     for (int y = 0; y < rgb.rows; ++y)
         for (int x = 0; x < rgb.cols; ++x) {
             const int channel = (y % 2) + (x % 2); // R G / G B
             const double coded = rgb.at<cv::Vec3b>(y, x)[channel] / 255.0;
             const double linear =
                 coded <= 0.04045 ? coded / 12.92 : std::pow((coded + 0.055) / 1.055, 2.4);
-            sensor[y * rgb.cols + x] = quint16(std::lround(linear * 65535));
+            sensor[size_t(y) * size_t(rgb.cols) + size_t(x)] = quint16(std::lround(linear * 65535));
         }
     const cv::Size size = declared.empty() ? rgb.size() : declared;
-    TiffWriter tiff;
-    tiff.add<quint32>(254, TiffWriter::Long, {0});
-    tiff.add<quint32>(256, TiffWriter::Long, {quint32(size.width)});
-    tiff.add<quint32>(257, TiffWriter::Long, {quint32(size.height)});
-    tiff.add<quint16>(258, TiffWriter::Short, {16});
-    tiff.add<quint16>(259, TiffWriter::Short, {1});
-    tiff.add<quint16>(262, TiffWriter::Short, {32803}); // colour filter array
-    tiff.addText(271, "Morvick");
-    tiff.addText(272, "Test Camera");
-    tiff.add<quint32>(273, TiffWriter::Long, {0});
-    tiff.add<quint16>(274, TiffWriter::Short, {quint16(orientation)});
-    tiff.add<quint16>(277, TiffWriter::Short, {1});
-    tiff.add<quint32>(278, TiffWriter::Long, {quint32(size.height)});
-    tiff.add<quint32>(279, TiffWriter::Long, {quint32(data.size())});
-    tiff.add<quint16>(284, TiffWriter::Short, {1});
-    tiff.add<quint16>(33421, TiffWriter::Short, {2, 2});
-    tiff.add<quint8>(33422, TiffWriter::Byte, {0, 1, 1, 2});
-    tiff.add<quint8>(50706, TiffWriter::Byte, {1, 4, 0, 0});
-    tiff.addText(50708, "Morvick Test Camera");
-    // XYZ (D65) to linear sRGB, in ten-thousandths.
-    tiff.add<qint32>(50721, TiffWriter::SRational,
-                     {32406, 10000, -15372, 10000, -4986, 10000, -9689, 10000, 18758, 10000, 415,
-                      10000, 557, 10000, -2040, 10000, 10570, 10000});
-    tiff.add<quint32>(50728, TiffWriter::Rational, {1, 1, 1, 1, 1, 1});
-    tiff.add<quint16>(50778, TiffWriter::Short, {21}); // D65
-    return tiff.file(data);
+    QTemporaryFile file;
+    if (!file.open())
+        return {};
+    TIFF *tiff = TIFFOpen(QFile::encodeName(file.fileName()).constData(), "w");
+    TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, 0);
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(size.width));
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(size.height));
+    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(size.height));
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 16);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1);
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_CFA);
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, orientation);
+    TIFFSetField(tiff, TIFFTAG_MAKE, "Morvick");
+    TIFFSetField(tiff, TIFFTAG_MODEL, "Test Camera");
+    TIFFSetField(tiff, TIFFTAG_UNIQUECAMERAMODEL, "Morvick Test Camera");
+    const uint8_t version[] = {1, 4, 0, 0};
+    TIFFSetField(tiff, TIFFTAG_DNGVERSION, version);
+    const uint16_t patternSize[] = {2, 2};
+    TIFFSetField(tiff, TIFFTAG_CFAREPEATPATTERNDIM, patternSize);
+    TIFFSetField(tiff, TIFFTAG_CFAPATTERN, 4, "\0\1\1\2");
+    // XYZ (D65) to linear sRGB.
+    const float xyzToSrgb[] = {3.2406f, -1.5372f, -0.4986f, -0.9689f, 1.8758f,
+                               0.0415f, 0.0557f,  -0.2040f, 1.0570f};
+    TIFFSetField(tiff, TIFFTAG_COLORMATRIX1, 9, xyzToSrgb);
+    const float neutral[] = {1, 1, 1};
+    TIFFSetField(tiff, TIFFTAG_ASSHOTNEUTRAL, 3, neutral);
+    TIFFSetField(tiff, TIFFTAG_CALIBRATIONILLUMINANT1, 21); // D65
+    TIFFWriteRawStrip(tiff, 0, sensor.data(), tmsize_t(sensor.size() * sizeof(quint16)));
+    TIFFClose(tiff);
+    return file.readAll();
 }
 
 QByteArray heic(const cv::Mat &rgb, heif_orientation orientation, const QByteArray &profile)
