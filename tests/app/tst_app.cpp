@@ -284,9 +284,7 @@ void TestApp::folderDropAndRemoval()
     for (const char *name : {"p10.png", "P11.png", "sub/p1.png"})
         writeImageFile(dropped.path(), name, plainImage(60, 40, {10, 20, 30}));
     // The first photo decodes last: the order must not follow the decoders.
-    cv::Mat noise(1500, 2000, CV_8UC3);
-    cv::randu(noise, 0, 256);
-    writeImageFile(dropped.path(), "p9.png", noise);
+    writeImageFile(dropped.path(), "p9.png", noiseImage({2000, 1500}));
     writeFile(dropped.filePath("readme.txt"), "not a photo");
     drop({QUrl::fromLocalFile(dropped.path())}, 3);
 
@@ -328,8 +326,7 @@ void TestApp::colourAndMetadataChoices()
     camera.profile = rgbProfile(RgbSpace::AdobeRgb);
     camera.exif = readMetadata(dngFile(plainImage(8, 8, {1, 2, 3}))).exif;
     QVERIFY(!camera.exif.isEmpty());
-    cv::Mat photo(60, 80, CV_8UC3);
-    cv::randu(photo, 0, 256);
+    const cv::Mat photo = noiseImage({80, 60});
     QVERIFY(exportImage(photo, dropped.path(), "camera", {}, camera));
     drop({QUrl::fromLocalFile(dropped.filePath("camera.png"))}, 1);
     click(item("toEdit"));

@@ -53,9 +53,7 @@ void TestCli::initTestCase()
         writeImageFile(shoot, name, plainImage(12, 8, {4, 5, 6}));
     m_inputs["SHOOT"] = shoot;
     m_inputs["C:A"] = m_inputs["C"] + ':' + m_inputs["A"];
-    cv::Mat noise(120, 160, CV_8UC3);
-    cv::randu(noise, 0, 256);
-    const QByteArray jpeg = encoded(".jpg", noise);
+    const QByteArray jpeg = encoded(".jpg", noiseImage({160, 120}));
     m_inputs["CUT"] = writeFile(m_folder.filePath("cut.jpg"), jpeg.left(jpeg.size() / 2));
     const cv::Mat scene = objectImage({160, 120}, {40, 30, 60, 50}, {20, 40, 60}, {230, 200, 30});
     m_inputs["RAW"] = writeFile(m_folder.filePath("IMG_0001.DNG"), dngFile(scene));

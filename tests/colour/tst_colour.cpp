@@ -29,13 +29,6 @@ cv::Mat naiveSrgb(const cv::Mat &rgb, const QByteArray &profile)
     cmsCloseProfile(source);
     return out;
 }
-
-cv::Mat noise(int width, int height)
-{
-    cv::Mat image(height, width, CV_8UC3);
-    cv::randu(image, 0, 256);
-    return image;
-}
 } // namespace
 
 class TestColour : public QObject
@@ -62,7 +55,7 @@ void TestColour::againstLittleCms()
 {
     QFETCH(int, space);
     const QByteArray profile = rgbProfile(RgbSpace(space));
-    const cv::Mat image = noise(97, 61);
+    const cv::Mat image = noiseImage({97, 61});
     const cv::Mat ours = toSrgb(image, profile);
     const cv::Mat oracle = naiveSrgb(image, profile);
     QCOMPARE(ours.size(), image.size());
@@ -75,7 +68,7 @@ void TestColour::againstLittleCms()
 // No profile, one that cannot be read and one of another colour space leave the image as it is.
 void TestColour::leftAsItIs()
 {
-    const cv::Mat image = noise(8, 8);
+    const cv::Mat image = noiseImage({8, 8});
     cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
     cmsHPROFILE grey = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
     cmsFreeToneCurve(gamma);
@@ -108,7 +101,7 @@ void TestColour::sharedProfile()
     QFETCH(QByteArray, right);
     QFETCH(bool, srgb);
     QFETCH(bool, kept);
-    const std::vector<cv::Mat> originals{noise(16, 8), noise(12, 8)};
+    const std::vector<cv::Mat> originals{noiseImage({16, 8}), noiseImage({12, 8})};
     std::vector<cv::Mat> pictures = originals;
     const QByteArray shared = ::sharedProfile(pictures, {left, right}, srgb);
     QCOMPARE(shared, kept ? left : QByteArray());

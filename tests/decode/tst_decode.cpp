@@ -252,8 +252,7 @@ void TestDecode::damagedFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("damaged");
-    cv::Mat noise(240, 320, CV_8UC3);
-    cv::randu(noise, 0, 256);
+    const cv::Mat noise = noiseImage({320, 240});
     const QByteArray jpeg = encoded(".jpg", noise);
     const QByteArray png = encoded(".png", noise);
     std::vector<uchar> progressive;

@@ -85,9 +85,7 @@ void TestExport::fullFileSystem()
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", small}) != 0)
         QSKIP("cannot mount a small file system here (needs root)");
     m_target = small;
-    cv::Mat noise(60, 60, CV_8UC3);
-    cv::randu(noise, 0, 256);
-    const bool written = exportImage(noise, m_target, "0");
+    const bool written = exportImage(noiseImage({60, 60}), m_target, "0");
     const QStringList left = QDir(small).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     const bool nextWritten = exportImage(plainImage(2, 2, {1, 2, 3}), m_target, "1");
     QProcess::execute("umount", {small});
@@ -124,9 +122,7 @@ void TestExport::pairLayouts()
     for (int i = 0; i < 40; ++i) {
         const cv::Size leftSize(random.uniform(1, 300), random.uniform(1, 300));
         const cv::Size rightSize(random.uniform(1, 300), random.uniform(1, 300));
-        cv::Mat left(leftSize, CV_8UC3), right(rightSize, CV_8UC3);
-        cv::randu(left, 0, 256);
-        cv::randu(right, 0, 256);
+        const cv::Mat left = noiseImage(leftSize), right = noiseImage(rightSize);
         const cv::Mat joined = joinPair(left, right, style);
         const PairGeometry geometry = pairGeometry(leftSize, rightSize, style);
         QCOMPARE(joined.size(), geometry.size);

@@ -81,9 +81,7 @@ void TestPhotoList::handBoxClearsDoubt()
     QCOMPARE(changed.size(), fixedFirst ? 0 : 1);
 
     // A damaged file's mark is the file's, not the box's: a hand box leaves it.
-    cv::Mat noise(60, 80, CV_8UC3);
-    cv::randu(noise, 0, 256);
-    const QByteArray jpeg = encoded(".jpg", noise);
+    const QByteArray jpeg = encoded(".jpg", noiseImage({80, 60}));
     const int cut = store.add(PhotoStore::prepare(jpeg.left(jpeg.size() / 2)));
     list.append(cut, QStringLiteral("cut.jpg"));
     list.setOptions({1}, byHand);

@@ -18,8 +18,7 @@ private slots:
 void TestPngWriter::roundTrip_data()
 {
     QTest::addColumn<cv::Mat>("rgb");
-    cv::Mat noise(301, 777, CV_8UC3);
-    cv::randu(noise, 0, 256);
+    const cv::Mat noise = noiseImage({777, 301});
     cv::Mat gradient(1200, 1001, CV_8UC3);
     for (int y = 0; y < gradient.rows; ++y)
         for (int x = 0; x < gradient.cols; ++x)

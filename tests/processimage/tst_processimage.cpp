@@ -1,4 +1,5 @@
-// Guards the crop: box accuracy, grey weights, pixels against a naive crop, hand boxes.
+// Guards the crop: box accuracy, grey weights, pixels against a naive crop, hand boxes, frames and
+// turns.
 #include "image/decode.h"
 #include "image/detection.h"
 #include "image/framing.h"
@@ -69,6 +70,19 @@ GeneratedPicture randomPicture(std::mt19937 &random)
     return {objectImage(size, object, background, foreground), object};
 }
 
+// Where a pixel lands, one quarter turn clockwise at a time.
+cv::Mat naiveQuarters(const cv::Mat &photo, int quarters)
+{
+    cv::Mat turned = photo.clone();
+    for (int q = 0; q < quarters; ++q) {
+        cv::Mat next(turned.cols, turned.rows, CV_8UC3);
+        for (int y = 0; y < turned.rows; ++y)
+            for (int x = 0; x < turned.cols; ++x)
+                next.at<cv::Vec3b>(x, turned.rows - 1 - y) = turned.at<cv::Vec3b>(y, x);
+        turned = next;
+    }
+    return turned;
+}
 } // namespace
 
 class TestProcessImage : public QObject
@@ -86,6 +100,8 @@ private slots:
     void frames_data();
     void frames();
     void framedPairs();
+    void turns_data();
+    void turns();
 
 private:
     PhotoStore m_store;
@@ -120,7 +136,8 @@ void TestProcessImage::detectedCrop()
 }
 
 // The object detector's crop: its box found in the photo's reduced copy, mapped onto the photo,
-// turned with it; the photo's edge box stays what a descriptor without the key crops to.
+// turned with it; a box drawn on the turned photo stays as drawn; the photo's edge box stays what a
+// descriptor without the key crops to.
 void TestProcessImage::objectDetectorCrop()
 {
     const cv::Mat photo =
@@ -140,6 +157,11 @@ void TestProcessImage::objectDetectorCrop()
     QVERIFY(samePixels(
         m_store.render(edges + "&detect=object"),
         processPhoto(turned, options, turnBox(found.box, photo.size(), turnOf(options)))));
+    // A box drawn on the straightened photo is taken as it is, in the turned pixels.
+    const QString drawn = edges + "&straighten=3&box=10,15,250,300";
+    options = parseOptions(drawn);
+    QVERIFY(samePixels(m_store.render(drawn),
+                       processPhoto(turnImage(photo, turnOf(options)), options, options.box)));
 }
 
 void TestProcessImage::greyUsesRgbWeights()
@@ -348,8 +370,7 @@ void TestProcessImage::frames()
         if (i % 5 || framing.size.width * 4 < frame.width)
             continue;
         // The picture: a naive canvas of the frame, the photo laid on it, scaled.
-        cv::Mat pixels(photo, CV_8UC3);
-        cv::randu(pixels, 0, 256);
+        cv::Mat pixels = noiseImage(photo);
         cv::GaussianBlur(pixels, pixels, cv::Size(), 3);
         const cv::Mat made = processPhoto(pixels, options, object);
         const cv::Scalar colour(options.frameColour[0], 7, 200);
@@ -390,6 +411,56 @@ void TestProcessImage::framedPairs()
     QCOMPARE(back.aspect, style.aspect);
     QCOMPARE(back.background, style.background);
     QCOMPARE(pairStyleText(PairStyle()), QString());
+}
+
+void TestProcessImage::turns_data()
+{
+    QTest::addColumn<int>("quarters");
+    QTest::addColumn<double>("degrees");
+    for (int quarters : {0, 1, 2, 3})
+        for (double degrees : {0.0, 4.0, -7.5})
+            QTest::addRow("%d quarters, %g°", quarters, degrees) << quarters << degrees;
+}
+
+// Quarter turns move every pixel where a naive loop puts it and leave the photo given (maybe the
+// cache's) as it was. A white object's box turns with it: exactly by quarters; by small angles,
+// around every pixel the object touches (half white at least: interpolation blurs its edges),
+// within a pixel of it on each side.
+void TestProcessImage::turns()
+{
+    QFETCH(int, quarters);
+    QFETCH(double, degrees);
+    const Turn turn{quarters, degrees};
+    if (degrees == 0) {
+        const cv::Mat photo = noiseImage({7, 5});
+        const cv::Mat before = photo.clone();
+        const cv::Mat turned = turnImage(photo, turn);
+        QVERIFY(samePixels(turned, naiveQuarters(photo, quarters)));
+        QCOMPARE(turned.size(), turnedSize(photo.size(), turn));
+        QVERIFY(samePixels(photo, before));
+    }
+    std::mt19937 random(unsigned(quarters * 100 + int(degrees * 10) + 1000));
+    const auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const cv::Size size(120, 80);
+    for (int trial = 0; trial < 20; ++trial) {
+        const cv::Rect box(uniform(20, 69), uniform(20, 39), uniform(5, 29), uniform(5, 19));
+        cv::Mat grey;
+        cv::extractChannel(turnImage(objectImage(size, box, {0, 0, 0}, {255, 255, 255}), turn),
+                           grey, 0);
+        const cv::Rect object = cv::boundingRect(grey > 127);
+        const cv::Rect turned = turnBox(box, size, turn);
+        if (degrees != 0) {
+            QCOMPARE(turned & object, object);
+            QVERIFY(turned.width - object.width <= 2 && turned.height - object.height <= 2);
+            continue;
+        }
+        QCOMPARE(turned, object);
+        // A box drawn on a photo turned by quarters turns back exactly.
+        const Turn other{(quarters + 1) % 4, 0};
+        QCOMPARE(returnBox(returnBox(turned, size, turn, other), size, other, turn), turned);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestProcessImage)

@@ -18,6 +18,13 @@ cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb)
     return cv::Mat(height, width, CV_8UC3, cv::Scalar(rgb[0], rgb[1], rgb[2]));
 }
 
+cv::Mat noiseImage(const cv::Size &size)
+{
+    cv::Mat image(size, CV_8UC3);
+    cv::randu(image, 0, 256);
+    return image;
+}
+
 cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3b &background,
                     const cv::Vec3b &foreground)
 {

@@ -13,6 +13,8 @@ Q_DECLARE_METATYPE(cv::Vec3b)
 
 // Generated pictures for the tests. Colours are given in RGB order, as the store holds them.
 cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb);
+// Noise of every level in every channel: no object, no flat part, nothing a codec can pack.
+cv::Mat noiseImage(const cv::Size &size);
 // A filled rectangle on a plain background.
 cv::Mat objectImage(const cv::Size &size, const cv::Rect &object, const cv::Vec3b &background,
                     const cv::Vec3b &foreground);
