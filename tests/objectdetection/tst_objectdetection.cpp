@@ -1,7 +1,6 @@
 // Guards the object detector's contract on generated photos whose object is known: the box holds
 // the object and little else, at any pixel size, and the detector is unsure where nothing stands
 // out.
-#include "image/imageoptions.h"
 #include "image/objectdetection.h"
 #include "support/testimages.h"
 
@@ -121,8 +120,6 @@ private slots:
     void knownObjects();
     void nothingStandsOut();
     void boxScalesOutwards();
-    void descriptorKey_data();
-    void descriptorKey();
 };
 
 void TestObjectDetection::knownObjects_data()
@@ -175,30 +172,6 @@ void TestObjectDetection::boxScalesOutwards()
     QCOMPARE(scaleBox({1, 1, 2, 2}, {3, 3}, {10, 10}), cv::Rect(3, 3, 7, 7));
     QCOMPARE(scaleBox({0, 0, 750, 500}, {750, 500}, {6000, 4000}), cv::Rect(0, 0, 6000, 4000));
     QCOMPARE(scaleBox({10, 10, 5, 5}, {}, {10, 10}), cv::Rect());
-}
-
-void TestObjectDetection::descriptorKey_data()
-{
-    QTest::addColumn<QString>("descriptor");
-    QTest::addColumn<bool>("object");
-    QTest::addColumn<QString>("written");
-    const QString plain = QStringLiteral("3#crop=1&padding=50&maxWidth=400");
-    QTest::newRow("no key: edges, written as before") << plain << false << plain;
-    QTest::newRow("edges named") << plain + "&detect=edges" << false << plain;
-    QTest::newRow("object") << plain + "&detect=object" << true << plain + "&detect=object";
-    QTest::newRow("object with a box")
-        << plain + "&box=1,2,3,4&detect=object" << true << plain + "&box=1,2,3,4&detect=object";
-    QTest::newRow("unknown: edges") << plain + "&detect=faces" << false << plain;
-}
-
-void TestObjectDetection::descriptorKey()
-{
-    QFETCH(QString, descriptor);
-    QFETCH(bool, object);
-    QFETCH(QString, written);
-    const ImageOptions options = parseOptions(descriptor);
-    QCOMPARE(options.detector == Detector::Object, object);
-    QCOMPARE(descriptorText(options), written);
 }
 
 QTEST_GUILESS_MAIN(TestObjectDetection)

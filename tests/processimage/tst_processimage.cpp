@@ -277,6 +277,7 @@ void TestProcessImage::sizes()
         framed.fill = uniform(0, 100);
         framed.exactSize = cv::Size(uniform(1, 4000), uniform(1, 4000));
         framed.frameColour = cv::Vec3b(uchar(uniform(0, 255)), 0, uchar(uniform(0, 255)));
+        framed.detector = Detector::Object;
         for (const ImageOptions &written : {options, framed})
             QCOMPARE(descriptorText(parseOptions(descriptorText(written))),
                      descriptorText(written));
