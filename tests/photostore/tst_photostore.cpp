@@ -1,8 +1,6 @@
-// Guards the photos held at a byte budget: exports identical however small the cache and the
-// export's budget, memory given back on removal, pixels kept when a file changes or an image is
-// evicted in use.
+// Guards the photos held at a byte budget: memory given back on removal, pixels kept when a file
+// changes or an image is evicted in use, previews in sRGB.
 #include "image/colour.h"
-#include "image/exportnames.h"
 #include "session/session.h"
 #include "support/testimages.h"
 
@@ -14,8 +12,6 @@ class TestPhotoStore : public QObject
 
 private slots:
     void initTestCase();
-    void exportsIgnoreTheBudget_data();
-    void exportsIgnoreTheBudget();
     void removeGivesMemoryBack();
     void fileChangedAfterImport();
     void previewsInSrgb();
@@ -32,59 +28,6 @@ void TestPhotoStore::initTestCase()
             writeImageFile(m_folder.path(), QStringLiteral("%1.png").arg(i),
                            objectImage({320 + 30 * i, 240}, {40 + 10 * i, 30, 150, 120},
                                        {20, 40, 60}, {uchar(200 + 9 * i), 180, 30})));
-}
-
-void TestPhotoStore::exportsIgnoreTheBudget_data()
-{
-    QTest::addColumn<qint64>("budget");
-    QTest::newRow("nothing cached") << qint64(0);
-    QTest::newRow("one photo at a time") << qint64(320 * 240 * 3 + 1024);
-}
-
-// The same session under budgets far below its photos writes the same files as one that holds
-// them all: crops, hand boxes and pairs decoded again from the kept bytes, one by one.
-void TestPhotoStore::exportsIgnoreTheBudget()
-{
-    QFETCH(qint64, budget);
-    QStringList singles;
-    for (int i = 0; i < m_files.size(); ++i)
-        singles << QStringLiteral("%1#crop=%2&padding=%3&maxWidth=%4")
-                       .arg(i)
-                       .arg(i % 3 ? 1 : 0)
-                       .arg(5 * i)
-                       .arg(150 + 10 * i);
-    singles[4] += QStringLiteral("&box=10,10,80,60");
-    const QVariantList pairs = {QStringList{singles.at(0), singles.at(5)}};
-
-    auto exported = [&](qint64 sessionBudget) {
-        Session session;
-        session.store().setBudget(sessionBudget);
-        QSignalSpy imported(session.importer(), &ImportJob::finished);
-        session.importUrls(m_files);
-        imported.wait(20000);
-        auto out = std::make_unique<QTemporaryDir>();
-        // The export's workers held to the same budget: one file at a time.
-        ExportJob exporter(QThreadPool::globalInstance(), &session.store(), nullptr, sessionBudget);
-        QSignalSpy written(&exporter, &ExportJob::finished);
-        exporter.start(out->path(), singles, pairs);
-        written.wait(20000);
-        // The budget held: never more cached than allowed.
-        [&] { QVERIFY(session.store().cachedBytes() <= sessionBudget); }();
-        return out;
-    };
-    const auto everything = exported(qint64(1) << 30);
-    const auto budgeted = exported(budget);
-    QStringList stems;
-    for (const QString &single : singles)
-        stems << singleStem(single);
-    stems << pairStem(singles.at(0), singles.at(5));
-    QCOMPARE(QDir(budgeted->path()).entryList(QDir::Files).size(), stems.size());
-    for (const QString &stem : stems) {
-        const cv::Mat expected = readPng(everything->filePath(stem + ".png"));
-        QVERIFY2(!expected.empty(), qPrintable(stem));
-        QVERIFY2(samePixels(readPng(budgeted->filePath(stem + ".png")), expected),
-                 qPrintable(stem));
-    }
 }
 
 // Removed photos free their bytes, reduced copies and cached images once their removal cannot
