@@ -26,25 +26,21 @@ struct Found
     Exiv2::IptcData iptc;
     Exiv2::XmpData xmp;
     QByteArray profile;
-    bool has(const char *key) const
-    {
-        const std::string name(key);
-        if (name.rfind("Exif.", 0) == 0)
-            return exif.findKey(Exiv2::ExifKey(name)) != exif.end();
-        if (name.rfind("Xmp.", 0) == 0)
-            return xmp.findKey(Exiv2::XmpKey(name)) != xmp.end();
-        return iptc.findKey(Exiv2::IptcKey(name)) != iptc.end();
-    }
+    // The value of an Exif., Iptc. or Xmp. key; empty where the file has none.
     std::string text(const char *key) const
     {
+        const auto valueOf = [](const auto &data, const auto &name) {
+            const auto found = data.findKey(name);
+            return found == data.end() ? std::string() : found->toString();
+        };
         const std::string name(key);
-        if (name.rfind("Xmp.", 0) == 0) {
-            const auto property = xmp.findKey(Exiv2::XmpKey(name));
-            return property == xmp.end() ? std::string() : property->toString();
-        }
-        const auto tag = exif.findKey(Exiv2::ExifKey(name));
-        return tag == exif.end() ? std::string() : tag->toString();
+        if (name.rfind("Exif.", 0) == 0)
+            return valueOf(exif, Exiv2::ExifKey(name));
+        if (name.rfind("Xmp.", 0) == 0)
+            return valueOf(xmp, Exiv2::XmpKey(name));
+        return valueOf(iptc, Exiv2::IptcKey(name));
     }
+    bool has(const char *key) const { return !text(key).empty(); }
 };
 
 Found readBack(const QByteArray &file)
