@@ -67,28 +67,33 @@ Item {
             verify(hint.visible)
         }
 
-        // The controls show the selection's own values, mixed where its photos differ, and
-        // only Set as Default changes what new photos start with.
+        // The controls show the selection's own values, mixed where its photos differ (the
+        // detector's neither checked), and only Set as Default changes what new photos start with.
         function test_perPhotoTruth() {
             var label = function (text) {
                 return findChild(editPage, "paddingLabel").text.indexOf(text) >= 0
             }
             var percent = findChild(editPage, "paddingPercent")
+            var edges = findChild(editPage, "detectEdges")
+            var object = findChild(editPage, "detectObject")
             var repeater = findChild(editPage, "repeater")
             // Photos of their own, after those the other test uses.
             cvimage.addImage(testImageUrls[1])
             tryCompare(repeater, "count", 4)
-            cvimage.photos.setOptions([2], { padding: 20, paddingPercent: true })
+            cvimage.photos.setOptions([2], { padding: 20, paddingPercent: true, detect: "object" })
             cvimage.photos.setOptions([3], { padding: 40 })
             mouseClick(tile(3))
             tryVerify(function () { return slider.value === 40 && label("40") })
             compare(percent.checkState, Qt.Unchecked)
+            verify(edges.checked && !object.checked)
             mouseClick(tile(2))
             tryVerify(function () { return label("mixed") })
             compare(percent.checkState, Qt.PartiallyChecked)
+            verify(!edges.checked && !object.checked)
             compare(options(3), [false, 40, 400]) // showing changed nothing
             mouseClick(percent) // a click on a mixed box sets it, with the padding shown, for all
             compare(percent.checkState, Qt.Checked)
+            mouseClick(edges)
             compare(cvimage.photos.commonOptions([2, 3]), {
                         crop: false, padding: 40, maxWidth: 400, paddingPercent: true,
                         originalSize: false, noEnlarge: false, straighten: 0,
@@ -108,26 +113,6 @@ Item {
             compare(options(4), [false, 50, 701])
             press("deselectAll")
             cvimage.photos.defaults = { maxWidth: 400, paddingPercent: false }
-        }
-
-        // The detector chosen reaches the selected photos' sources and shows mixed (neither
-        // checked) where they differ; an undo brings the other back.
-        function test_detectionChooser() {
-            var edges = findChild(editPage, "detectEdges")
-            var object = findChild(editPage, "detectObject")
-            mouseClick(tile(0))
-            tryVerify(function () { return edges.checked && !object.checked })
-            mouseClick(object)
-            compare(cvimage.photos.commonOptions([0]).detect, "object")
-            mouseClick(tile(1))
-            tryVerify(function () { return !edges.checked && !object.checked })
-            mouseClick(edges)
-            compare(cvimage.photos.commonOptions([0, 1]).detect, "edges")
-            cvimage.history.undo()
-            tryVerify(function () { return !edges.checked && !object.checked })
-            cvimage.history.undo()
-            tryVerify(function () { return edges.checked })
-            press("deselectAll")
         }
 
         // A preset frames the selected photos, the controls show it, and the shown frame can be
