@@ -143,42 +143,48 @@ class TestMetadata : public QObject
     Q_OBJECT
 
 private slots:
-    void keptInEveryFormat_data();
-    void keptInEveryFormat();
-    void choices_data();
-    void choices();
+    void everyFormatAndChoice_data();
+    void everyFormatAndChoice();
     void otherSources();
 };
 
-void TestMetadata::keptInEveryFormat_data()
+void TestMetadata::everyFormatAndChoice_data()
 {
     QTest::addColumn<QByteArray>("extension");
     QTest::addColumn<ExportFormat::Kind>("kind");
     QTest::addColumn<int>("space");
+    QTest::addColumn<QString>("choice");
+    const std::pair<ExportFormat::Kind, const char *> kinds[] = {
+        {ExportFormat::Png, "png"}, {ExportFormat::Jpeg, "jpg"}, {ExportFormat::Webp, "webp"}};
     for (const char *extension : {".jpg", ".png", ".webp"})
-        for (const auto &[kind, name] :
-             {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
-              std::pair{ExportFormat::Webp, "webp"}})
+        for (const auto &[kind, name] : kinds)
             for (const auto &[space, spaceName] :
                  {std::pair{-1, "no profile"}, std::pair{int(RgbSpace::AdobeRgb), "Adobe RGB"},
                   std::pair{int(RgbSpace::DisplayP3), "Display P3"}})
                 QTest::addRow("%s to %s, %s", extension + 1, name, spaceName)
-                    << QByteArray(extension) << kind << space;
+                    << QByteArray(extension) << kind << space << "keep";
+    for (const auto &[kind, name] : kinds)
+        for (const char *choice : {"no-location", "strip"})
+            QTest::addRow("jpg to %s, %s", name, choice)
+                << QByteArray(".jpg") << kind << int(RgbSpace::AdobeRgb) << QString(choice);
 }
 
 // The export carries the source's profile unchanged and its metadata made true: upright, its own
-// size, no thumbnail, the rest as the camera wrote it. A PNG's pixels are the decoded source's.
-void TestMetadata::keptInEveryFormat()
+// size, no thumbnail, the rest as the camera wrote it; no location leaves every tag but GPS's,
+// stripping leaves only the profile. A PNG's pixels are the decoded source's.
+void TestMetadata::everyFormatAndChoice()
 {
     QFETCH(QByteArray, extension);
     QFETCH(ExportFormat::Kind, kind);
     QFETCH(int, space);
+    QFETCH(QString, choice);
     const QByteArray profile = space < 0 ? QByteArray() : rgbProfile(RgbSpace(space));
     // JPEG's orientation tag turns the picture when it is decoded.
     const int orientation = extension == ".jpg" ? 6 : 1;
     const QByteArray source = cameraFile(extension, gradient(), profile, orientation);
     ExportFormat format;
     format.kind = kind;
+    QVERIFY(parseMetadataChoice(choice, &format.metadata));
     const QByteArray file = exported(source, format);
     QVERIFY(!file.isEmpty());
     const cv::Mat decoded = decodeImage(file);
@@ -188,53 +194,30 @@ void TestMetadata::keptInEveryFormat()
 
     const Found found = readBack(file);
     QCOMPARE(found.profile, profile);
+    if (format.metadata == MetadataChoice::Strip) {
+        QVERIFY(found.exif.empty() && found.xmp.empty() && found.iptc.empty());
+        return;
+    }
     QCOMPARE(found.text("Exif.Image.Make"), std::string("Morvick"));
     QCOMPARE(found.text("Exif.Photo.DateTimeOriginal"), std::string("2026:12:08 09:30:00"));
     QCOMPARE(found.text("Exif.Image.Copyright"), std::string("2026 A. Photographer"));
     QCOMPARE(found.text("Exif.Image.Orientation"), std::string("1"));
     QCOMPARE(found.text("Exif.Photo.PixelXDimension"), std::to_string(decoded.cols));
     QCOMPARE(found.text("Exif.Photo.PixelYDimension"), std::to_string(decoded.rows));
-    QVERIFY(found.has("Exif.GPSInfo.GPSLatitude"));
     QVERIFY(!found.has("Exif.Thumbnail.JPEGInterchangeFormat"));
     QCOMPARE(found.text("Xmp.tiff.Orientation"), std::string("1"));
     QVERIFY(found.has("Xmp.dc.creator"));
+    if (format.metadata == MetadataChoice::NoLocation) {
+        for (const auto &tag : found.exif)
+            QVERIFY2(tag.groupName() != "GPSInfo", tag.key().c_str());
+        for (const auto &property : found.xmp)
+            QVERIFY2(property.key().rfind("Xmp.exif.GPS", 0) != 0, property.key().c_str());
+        return;
+    }
+    QVERIFY(found.has("Exif.GPSInfo.GPSLatitude"));
     // Only JPEG has a place for IPTC's records, and PNG a chunk that Exiv2 reads them from.
     if (kind == ExportFormat::Jpeg && extension != ".webp")
         QVERIFY(found.has("Iptc.Application2.Byline"));
-}
-
-void TestMetadata::choices_data()
-{
-    QTest::addColumn<ExportFormat::Kind>("kind");
-    QTest::addColumn<QString>("choice");
-    for (const auto &[kind, name] :
-         {std::pair{ExportFormat::Png, "png"}, std::pair{ExportFormat::Jpeg, "jpg"},
-          std::pair{ExportFormat::Webp, "webp"}})
-        for (const char *choice : {"no-location", "strip"})
-            QTest::addRow("%s, %s", name, choice) << kind << QString(choice);
-}
-
-// No location leaves every tag but GPS's; stripping leaves only the colour profile.
-void TestMetadata::choices()
-{
-    QFETCH(ExportFormat::Kind, kind);
-    QFETCH(QString, choice);
-    const QByteArray profile = rgbProfile(RgbSpace::AdobeRgb);
-    ExportFormat format;
-    format.kind = kind;
-    QVERIFY(parseMetadataChoice(choice, &format.metadata));
-    const Found found = readBack(exported(cameraFile(".jpg", gradient(), profile), format));
-    QCOMPARE(found.profile, profile);
-    if (format.metadata == MetadataChoice::Strip) {
-        QVERIFY(found.exif.empty() && found.xmp.empty() && found.iptc.empty());
-        return;
-    }
-    QCOMPARE(found.text("Exif.Image.Make"), std::string("Morvick"));
-    QVERIFY(found.has("Xmp.dc.creator"));
-    for (const auto &tag : found.exif)
-        QVERIFY2(tag.groupName() != "GPSInfo", tag.key().c_str());
-    for (const auto &property : found.xmp)
-        QVERIFY2(property.key().rfind("Xmp.exif.GPS", 0) != 0, property.key().c_str());
 }
 
 // HEIF carries its profile in its own box, read with libheif; a RAW file is decoded to sRGB, so a
