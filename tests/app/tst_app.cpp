@@ -1,8 +1,8 @@
 // Guards the whole workflow in the window: drops, crops, hand boxes, pairs, names, overwrites.
 #include "image/colour.h"
 #include "image/decode.h"
-#include "image/export.h"
 #include "image/imageoptions.h"
+#include "image/metadata.h"
 #include "image/pair.h"
 #include "image/translations.h"
 #include "quick/registration.h"
@@ -309,14 +309,11 @@ void TestApp::folderDropAndRemoval()
 // and opens the folder on demand.
 void TestApp::colourAndMetadataChoices()
 {
-    QTemporaryDir dropped;
-    PhotoMetadata camera;
-    camera.profile = rgbProfile(RgbSpace::AdobeRgb);
-    camera.exif = readMetadata(dngFile(plainImage(8, 8, {1, 2, 3}))).exif;
-    QVERIFY(!camera.exif.isEmpty());
+    const QByteArray adobe = rgbProfile(RgbSpace::AdobeRgb);
     const cv::Mat photo = noiseImage({80, 60});
-    QVERIFY(exportImage(photo, dropped.path(), "camera", {}, camera));
-    drop({QUrl::fromLocalFile(dropped.filePath("camera.png"))}, 1);
+    drop({QUrl::fromLocalFile(
+             writeFile(m_files.filePath("camera.png"), cameraFile(".png", photo, adobe)))},
+         1);
     click(item("toEdit"));
     click(item("toStitch"));
     item("stitch", "keepOpen")->setProperty("checked", true);
@@ -334,7 +331,7 @@ void TestApp::colourAndMetadataChoices()
     const QByteArray convertedBytes = convertedFile.readAll();
     const PhotoMetadata stripped = readMetadata(convertedBytes);
     QVERIFY(stripped.profile.isEmpty() && stripped.exif.isEmpty());
-    QVERIFY(samePixels(decodeImage(convertedBytes), toSrgb(photo, camera.profile)));
+    QVERIFY(samePixels(decodeImage(convertedBytes), toSrgb(photo, adobe)));
 }
 
 // Each change of the session is taken back by Ctrl+Z and made again by Ctrl+Shift+Z, on the

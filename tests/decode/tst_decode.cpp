@@ -16,21 +16,6 @@
 #endif
 
 namespace {
-// A JPEG whose orientation tag (6) says: turn a quarter clockwise to show it upright.
-QByteArray jpegTurnedClockwise(const cv::Mat &fileOrder)
-{
-    const QByteArray jpeg = encoded(".jpg", fileOrder);
-    const QByteArray payload =
-        QByteArray("Exif\0\0", 6) + QByteArray::fromHex("49492a0008000000" // TIFF header, LE
-                                                        "0100"             // one entry
-                                                        "120103000100000006000000" // orientation 6
-                                                        "00000000");               // no next IFD
-    QByteArray app1 = QByteArray::fromHex("ffe1");
-    const int length = payload.size() + 2;
-    app1.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
-    return jpeg.left(2) + app1 + jpeg.mid(2);
-}
-
 QByteArray bigEndian(quint32 value)
 {
     const quint32 stored = qToBigEndian(value);
@@ -137,9 +122,7 @@ void TestDecode::upright_data()
     // tag or rotation: shown upright, the red corner is at the top right.
     cv::Mat rgb(64, 96, CV_8UC3, cv::Scalar(40, 60, 200));
     rgb(cv::Rect(0, 0, 48, 32)).setTo(cv::Scalar(210, 40, 30));
-    cv::Mat fileOrder;
-    cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
-    QTest::newRow("jpeg, orientation tag") << jpegTurnedClockwise(fileOrder) << 60;
+    QTest::newRow("jpeg, orientation tag") << cameraFile(".jpg", rgb, {}, 6) << 60;
     QTest::newRow("heic, rotation") << heic(rgb, heif_orientation_rotate_90_cw) << 60;
     QTest::newRow("dng, orientation tag") << dngFile(rgb, 6) << 100;
 }
@@ -168,7 +151,7 @@ void TestDecode::thumbnailDecode_data()
     cv::resize(picture, large, cv::Size(6001, 4003));
     QTest::newRow("jpeg at a half") << encoded(".jpg", picture) << false;
     QTest::newRow("jpeg at an eighth, odd sides") << encoded(".jpg", large) << false;
-    QTest::newRow("jpeg turned by its tag") << jpegTurnedClockwise(picture) << false;
+    QTest::newRow("jpeg turned by its tag") << cameraFile(".jpg", picture, {}, 6) << false;
     QTest::newRow("small jpeg: no gain") << encoded(".jpg", cv::Mat(300, 500, CV_8UC3, 9)) << true;
     QTest::newRow("png") << encoded(".png", picture) << true;
 }
@@ -261,7 +244,7 @@ void TestDecode::damagedFiles_data()
                            int(progressive.size()));
     QTest::newRow("whole jpeg") << jpeg << false;
     QTest::newRow("jpeg, trailing bytes after its end") << jpeg + "trailer" << false;
-    QTest::newRow("jpeg with an orientation tag") << jpegTurnedClockwise(noise) << false;
+    QTest::newRow("jpeg with an orientation tag") << cameraFile(".jpg", noise, {}, 6) << false;
     QTest::newRow("jpeg cut short") << jpeg.left(jpeg.size() * 3 / 5) << true;
     QTest::newRow("progressive jpeg") << steps << false;
     QTest::newRow("progressive jpeg cut short") << steps.left(steps.size() * 3 / 5) << true;

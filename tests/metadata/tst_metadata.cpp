@@ -60,60 +60,6 @@ Found readBack(const QByteArray &file)
     return found;
 }
 
-// A photo as a camera or an editor leaves it: maker, date, author, location, a thumbnail, an
-// orientation tag, XMP and IPTC, and the profile given.
-QByteArray cameraFile(const char *extension, const cv::Mat &rgb, const QByteArray &profile,
-                      int orientation = 1)
-{
-    cv::Mat fileOrder;
-    cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
-    const QByteArray plain = encoded(extension, fileOrder);
-    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(bytesOf(plain), long(plain.size()));
-    Exiv2::ExifData exif;
-    exif["Exif.Image.Make"] = "Morvick";
-    exif["Exif.Image.Model"] = "Test Camera";
-    exif["Exif.Image.Orientation"] = uint16_t(orientation);
-    exif["Exif.Image.Artist"] = "A. Photographer";
-    exif["Exif.Image.Copyright"] = "2026 A. Photographer";
-    exif["Exif.Photo.DateTimeOriginal"] = "2026:12:08 09:30:00";
-    exif["Exif.Photo.PixelXDimension"] = uint32_t(rgb.cols);
-    exif["Exif.Photo.PixelYDimension"] = uint32_t(rgb.rows);
-    exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
-    Exiv2::URationalValue latitude;
-    latitude.read("48/1 8/1 0/1");
-    exif["Exif.GPSInfo.GPSLatitude"] = latitude;
-    const QByteArray thumbnail = encoded(".jpg", cv::Mat(8, 8, CV_8UC3, cv::Scalar(9, 9, 9)));
-    Exiv2::ExifThumb(exif).setJpegThumbnail(bytesOf(thumbnail), long(thumbnail.size()));
-    image->setExifData(exif);
-    Exiv2::XmpData xmp;
-    xmp["Xmp.dc.creator"] = "A. Photographer";
-    xmp["Xmp.exif.GPSLatitude"] = "48,8.0N";
-    xmp["Xmp.tiff.Orientation"] = std::to_string(orientation);
-    image->setXmpData(xmp);
-    Exiv2::IptcData iptc;
-    iptc["Iptc.Application2.Byline"] = "A. Photographer";
-    image->setIptcData(iptc);
-    // Exiv2 0.27 writes a WebP file's profile under a wrong chunk name, and loses one it finds:
-    // the profile goes in the export's own way, with what Exiv2 wrote.
-    const bool webp = QByteArray(extension) == ".webp";
-    if (!profile.isEmpty() && !webp) {
-        Exiv2::DataBuf buffer(bytesOf(profile), long(profile.size()));
-        image->setIccProfile(buffer, false);
-    }
-    image->writeMetadata();
-    Exiv2::BasicIo &io = image->io();
-    std::vector<uchar> file(size_t(io.size()));
-    io.seek(0, Exiv2::BasicIo::beg);
-    io.read(file.data(), long(file.size()));
-    if (webp && !profile.isEmpty()) {
-        PhotoMetadata metadata = readMetadata(
-            QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()), int(file.size())));
-        metadata.profile = profile;
-        file = withMetadata({plain.begin(), plain.end()}, metadata, rgb.size());
-    }
-    return QByteArray(reinterpret_cast<const char *>(file.data()), int(file.size()));
-}
-
 // The single export of a file, as the export writes it, and its bytes.
 QByteArray exported(const QByteArray &source, const ExportFormat &format)
 {

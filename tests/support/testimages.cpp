@@ -1,9 +1,15 @@
 #include "support/testimages.h"
 
+#include "image/metadata.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+#pragma GCC diagnostic pop
 #include <lcms2.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
@@ -70,6 +76,65 @@ bool samePixels(const cv::Mat &a, const cv::Mat &b)
     if (a.size() != b.size() || a.type() != b.type())
         return false;
     return a.empty() || cv::norm(a, b, cv::NORM_INF) == 0;
+}
+
+namespace {
+const Exiv2::byte *exivBytes(const QByteArray &bytes)
+{
+    return reinterpret_cast<const Exiv2::byte *>(bytes.constData());
+}
+} // namespace
+
+QByteArray cameraFile(const char *extension, const cv::Mat &rgb, const QByteArray &profile,
+                      int orientation)
+{
+    cv::Mat fileOrder;
+    cv::cvtColor(rgb, fileOrder, cv::COLOR_RGB2BGR);
+    const QByteArray plain = encoded(extension, fileOrder);
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(exivBytes(plain), long(plain.size()));
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Make"] = "Morvick";
+    exif["Exif.Image.Model"] = "Test Camera";
+    exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    exif["Exif.Image.Artist"] = "A. Photographer";
+    exif["Exif.Image.Copyright"] = "2026 A. Photographer";
+    exif["Exif.Photo.DateTimeOriginal"] = "2026:12:08 09:30:00";
+    exif["Exif.Photo.PixelXDimension"] = uint32_t(rgb.cols);
+    exif["Exif.Photo.PixelYDimension"] = uint32_t(rgb.rows);
+    exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
+    Exiv2::URationalValue latitude;
+    latitude.read("48/1 8/1 0/1");
+    exif["Exif.GPSInfo.GPSLatitude"] = latitude;
+    const QByteArray thumbnail = encoded(".jpg", cv::Mat(8, 8, CV_8UC3, cv::Scalar(9, 9, 9)));
+    Exiv2::ExifThumb(exif).setJpegThumbnail(exivBytes(thumbnail), long(thumbnail.size()));
+    image->setExifData(exif);
+    Exiv2::XmpData xmp;
+    xmp["Xmp.dc.creator"] = "A. Photographer";
+    xmp["Xmp.exif.GPSLatitude"] = "48,8.0N";
+    xmp["Xmp.tiff.Orientation"] = std::to_string(orientation);
+    image->setXmpData(xmp);
+    Exiv2::IptcData iptc;
+    iptc["Iptc.Application2.Byline"] = "A. Photographer";
+    image->setIptcData(iptc);
+    // Exiv2 0.27 writes a WebP file's profile under a wrong chunk name, and loses one it finds:
+    // the profile goes in the export's own way, with what Exiv2 wrote.
+    const bool webp = QByteArray(extension) == ".webp";
+    if (!profile.isEmpty() && !webp) {
+        Exiv2::DataBuf buffer(exivBytes(profile), long(profile.size()));
+        image->setIccProfile(buffer, false);
+    }
+    image->writeMetadata();
+    Exiv2::BasicIo &io = image->io();
+    std::vector<uchar> file(size_t(io.size()));
+    io.seek(0, Exiv2::BasicIo::beg);
+    io.read(file.data(), long(file.size()));
+    if (webp && !profile.isEmpty()) {
+        PhotoMetadata metadata = readMetadata(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()), int(file.size())));
+        metadata.profile = profile;
+        file = withMetadata({plain.begin(), plain.end()}, metadata, rgb.size());
+    }
+    return QByteArray(reinterpret_cast<const char *>(file.data()), int(file.size()));
 }
 
 QByteArray dngFile(const cv::Mat &rgb, int orientation, const cv::Size &declared)

@@ -28,6 +28,10 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 cv::Mat readPng(const QString &path);
 // Exact pixel equality of two images, size and type included.
 bool samePixels(const cv::Mat &a, const cv::Mat &b);
+// A photo file as a camera or an editor leaves it: maker, date, author, location, a thumbnail, an
+// orientation tag, XMP and IPTC, and the profile given.
+QByteArray cameraFile(const char *extension, const cv::Mat &rgb, const QByteArray &profile = {},
+                      int orientation = 1);
 // A camera RAW file of the picture, as a minimal DNG: the sensor's linear values behind an RGGB
 // Bayer filter, 16 bits, a camera whose colours are linear sRGB's, neutral white balance, and
 // the orientation tag given. declared, when set, replaces the size the header states (the data
