@@ -1,4 +1,4 @@
-// Guards the session's pairs and undo and redo of every change of a session.
+// Guards undo and redo of every change of a session, and the rules its pairs keep.
 #include "image/imageoptions.h"
 #include "session/history.h"
 #include "session/pairlist.h"

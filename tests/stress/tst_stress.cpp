@@ -84,19 +84,16 @@ void TestStress::workersTogether()
     for (int round = 0; round < 4; ++round) {
         QTemporaryDir out;
         // The export's workers held to about two photos too: pairs run alone.
-        ExportJob job(QThreadPool::globalInstance(), &session.store(), nullptr, 1 << 20);
-        ExportJob *exporter = &job;
-        QSignalSpy finished(exporter, &ExportJob::finished);
+        ExportJob exporter(QThreadPool::globalInstance(), &session.store(), nullptr, 1 << 20);
+        QSignalSpy finished(&exporter, &ExportJob::finished);
         // Round 0 runs to the end; the others cancel after a random number of files.
         const int cancelAfter = round == 0 ? -1 : int(random() % 8);
-        QMetaObject::Connection canceller =
-            connect(exporter, &ExportJob::progressChanged, exporter, [&] {
-                if (cancelAfter >= 0 && exporter->done() >= cancelAfter)
-                    exporter->cancel();
-            });
-        exporter->start(out.path(), singles, pairList);
+        connect(&exporter, &ExportJob::progressChanged, &exporter, [&] {
+            if (cancelAfter >= 0 && exporter.done() >= cancelAfter)
+                exporter.cancel();
+        });
+        exporter.start(out.path(), singles, pairList);
         requestPreviewsUntil(finished);
-        disconnect(canceller);
         const int written = finished.constFirst().at(0).toInt();
         QCOMPARE(finished.constFirst().at(1).toInt(), photoCount + 2);
         if (round == 0)
