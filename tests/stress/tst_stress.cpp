@@ -117,6 +117,8 @@ void TestStress::workersTogether()
 
     // Cancelled or not, every request is answered, or the engine would never free it.
     QTRY_COMPARE_WITH_TIMEOUT(answered, responses.size(), 120000);
+    // Decoded again and again, never more of them cached than the budget allows.
+    QVERIFY(session.store().cachedBytes() <= 1 << 20);
 }
 
 QTEST_MAIN(TestStress)
