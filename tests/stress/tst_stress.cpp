@@ -83,8 +83,10 @@ void TestStress::workersTogether()
                                    QStringList{singles.at(5), singles.at(2)}};
     for (int round = 0; round < 4; ++round) {
         QTemporaryDir out;
-        // The export's workers held to about two photos too: pairs run alone.
-        ExportJob exporter(QThreadPool::globalInstance(), &session.store(), nullptr, 1 << 20);
+        // The export's workers held to about two photos too: pairs run alone. Their pool is joined
+        // with the round, as a session's is with the session.
+        QThreadPool pool;
+        ExportJob exporter(&pool, &session.store(), nullptr, 1 << 20);
         QSignalSpy finished(&exporter, &ExportJob::finished);
         // Round 0 runs to the end; the others cancel after a random number of files.
         const int cancelAfter = round == 0 ? -1 : int(random() % 8);
