@@ -1,6 +1,6 @@
 // Guards against races of imports, detections, previews and exports, cancelled at random, with
-// photos evicted from a small cache and decoded again while they are in use, and exports held to
-// a small budget: every file as the library makes it.
+// photos evicted from a small cache and decoded again while they are in use: every file as the
+// library makes it, under its own name.
 #include "image/exportnames.h"
 #include "quick/cvimageprovider.h"
 #include "quick/cvstitchprovider.h"
@@ -83,19 +83,18 @@ void TestStress::workersTogether()
                                    QStringList{singles.at(5), singles.at(2)}};
     for (int round = 0; round < 4; ++round) {
         QTemporaryDir out;
-        // The export's workers held to about two photos too: pairs run alone. Their pool is joined
-        // with the round, as a session's is with the session.
-        QThreadPool pool;
-        ExportJob exporter(&pool, &session.store(), nullptr, 1 << 20);
-        QSignalSpy finished(&exporter, &ExportJob::finished);
+        ExportJob *exporter = session.exporter();
+        QSignalSpy finished(exporter, &ExportJob::finished);
         // Round 0 runs to the end; the others cancel after a random number of files.
         const int cancelAfter = round == 0 ? -1 : int(random() % 8);
-        connect(&exporter, &ExportJob::progressChanged, &exporter, [&] {
-            if (cancelAfter >= 0 && exporter.done() >= cancelAfter)
-                exporter.cancel();
-        });
-        exporter.start(out.path(), singles, pairList);
+        QMetaObject::Connection canceller =
+            connect(exporter, &ExportJob::progressChanged, exporter, [&] {
+                if (cancelAfter >= 0 && exporter->done() >= cancelAfter)
+                    exporter->cancel();
+            });
+        exporter->start(out.path(), singles, pairList);
         requestPreviewsUntil(finished);
+        disconnect(canceller);
         const int written = finished.constFirst().at(0).toInt();
         QCOMPARE(finished.constFirst().at(1).toInt(), photoCount + 2);
         if (round == 0)
