@@ -1,6 +1,7 @@
 #include "support/testimages.h"
 
 #include "image/metadata.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,8 @@
 #include <opencv2/imgproc.hpp>
 #include <tiffio.h>
 
-#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 cv::Mat plainImage(int width, int height, const cv::Vec3b &rgb)
