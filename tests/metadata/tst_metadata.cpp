@@ -11,7 +11,6 @@
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 #include <exiv2/exiv2.hpp>
 #pragma GCC diagnostic pop
-#include <opencv2/imgproc.hpp>
 
 namespace {
 const Exiv2::byte *bytesOf(const QByteArray &file)
