@@ -2,8 +2,10 @@
 
 #include "image/framing.h"
 #include "image/imageoptions.h"
+#include "image/pair.h"
 #include "session/session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,20 +32,53 @@ QString fuzzText(const uint8_t *data, size_t size)
     return QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
 }
 
-bool affordable(const QString &descriptor)
+namespace {
+// Beyond this a picture is allocated for real and only slows the search down; its size is
+// checked by computing it instead.
+constexpr double affordablePixels = 16e6;
+// A pair is encoded as PNG, near a second a megapixel under the sanitizers: pairs up to this stay
+// well inside the fuzzer's timeout. Larger ones are refused before their join is allocated.
+constexpr double affordablePairPixels = 4e6;
+
+double pixels(const cv::Size &size)
+{
+    return double(size.width) * size.height;
+}
+
+// The sizes the descriptor's picture may have: the photo may be turned either way. Empty sizes
+// mean the pipeline refuses the result without allocating it.
+std::vector<cv::Size> pictureSizes(const QString &descriptor)
 {
     const ImageOptions options = parseOptions(descriptor);
     PhotoStore &store = fuzzSession().store();
     const cv::Mat source = store.image(options.index);
-    if ((!options.crop && !isFramed(options)) || source.empty())
-        return true;
+    if (source.empty())
+        return {};
+    const cv::Size sizes[] = {source.size(), cv::Size(source.rows, source.cols)};
+    if (!options.crop && !isFramed(options))
+        return {sizes[0], sizes[1]};
     const cv::Rect box = store.detectedBox(options.index, options.detector);
-    // Either way the photo may be turned; an empty size means the pipeline refuses the result
-    // without allocating it.
-    for (const cv::Size &size : {source.size(), cv::Size(source.rows, source.cols)}) {
-        const Framing framing = frameImage(options, size, box);
-        if (double(framing.size.width) * framing.size.height > 16e6)
-            return false;
+    return {frameImage(options, sizes[0], box).size, frameImage(options, sizes[1], box).size};
+}
+} // namespace
+
+bool affordable(const QString &descriptor)
+{
+    const std::vector<cv::Size> sizes = pictureSizes(descriptor);
+    return std::all_of(sizes.begin(), sizes.end(),
+                       [](const cv::Size &size) { return pixels(size) <= affordablePixels; });
+}
+
+bool affordablePair(const QString &left, const QString &right)
+{
+    if (!affordable(left) || !affordable(right))
+        return false;
+    for (const cv::Size &leftSize : pictureSizes(left)) {
+        for (const cv::Size &rightSize : pictureSizes(right)) {
+            const double joined = pixels(pairGeometry(leftSize, rightSize).size);
+            if (joined > affordablePairPixels && joined <= maxImagePixels)
+                return false;
+        }
     }
     return true;
 }

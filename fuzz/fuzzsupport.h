@@ -19,6 +19,9 @@ QString fuzzText(const uint8_t *data, size_t size);
 // limit are allocated for real, which would only slow the search down. Their size is checked
 // by computing it instead.
 bool affordable(const QString &descriptor);
+// Whether writing the pair of two descriptors costs little: both halves are, and their joined
+// picture is either small or refused before it is allocated.
+bool affordablePair(const QString &left, const QString &right);
 
 // Stops the process so that the fuzzer records the input.
 [[noreturn]] void fuzzFailure(const char *what);
