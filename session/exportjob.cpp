@@ -87,7 +87,7 @@ void ExportJob::add(const QString &folder, const File &file, const ExportFormat 
     m_tasks.run([this, folder, file, format, style](bool cancelled) {
         enum { Written, Failed, Skipped } outcome = Skipped;
         if (!cancelled) {
-            const MemoryGate::Pass pass(m_gate, m_store->exportBytes(file.descriptors));
+            const MemoryGate::Pass pass(m_gate, m_store->exportBytes(file.descriptors, style));
             // A cancel while the file waited for room skips it.
             if (!m_tasks.cancelled()) {
                 const ExportPicture picture =

@@ -273,21 +273,34 @@ ExportPicture PhotoStore::renderExport(const QStringList &descriptors, const Pai
     return exportPicture(std::move(photos), sources, style, srgb);
 }
 
-qint64 PhotoStore::exportBytes(const QStringList &descriptors) const
+qint64 PhotoStore::exportBytes(const QStringList &descriptors, const PairStyle &style) const
 {
-    // A crop's box is not known before the work: the whole photo stands for it, framed as asked.
+    // A detected box is not known before the work: the whole photo stands for it, framed as
+    // asked. A box drawn by hand is known.
     const auto pixels = [](const cv::Size &size) { return qint64(size.width) * size.height; };
     qint64 bytes = 0;
+    std::vector<cv::Size> pictures;
     for (const QString &descriptor : descriptors.mid(0, 2)) {
         const ImageOptions options = parseOptions(descriptor);
         const cv::Size photo = size(options.index);
+        const Turn turn = turnOf(options);
+        const cv::Size turned = turnedSize(photo, turn);
+        const cv::Rect whole(cv::Point(), turned);
+        const auto box = [&] { return cropBox(options, turned, [&whole] { return whole; }); };
         const cv::Size picture =
-            options.crop ? frameImage(options, photo, cv::Rect(cv::Point(), photo)).size : photo;
-        // 3 bytes a pixel decoded (an uncropped render shares them); the picture twice more, in
-        // the join and in the encoder's pieces and file.
-        bytes += 3 * pixels(photo) + 6 * pixels(picture);
+            options.crop || isFramed(options) ? frameImage(options, turned, box()).size : turned;
+        // 3 bytes a pixel decoded, turned and rendered (an unchanged photo shares them).
+        bytes += 3 * (pixels(photo) + (turn.isNone() ? 0 : pixels(turned)) + pixels(picture));
+        pictures.push_back(picture);
     }
-    return bytes;
+    if (pictures.empty())
+        return 0;
+    // The picture written: a photo's render, held again in the encoder's pieces and file, or a
+    // pair's join at the size its style gives (a stretched half may grow far beyond its photo),
+    // held twice.
+    if (pictures.size() == 1)
+        return bytes + 3 * pixels(pictures.front());
+    return bytes + 6 * pixels(pairGeometry(pictures[0], pictures[1], style).size);
 }
 
 PhotoMetadata PhotoStore::metadata(int index) const

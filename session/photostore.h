@@ -92,10 +92,10 @@ public:
     // renders, in one colour space, with the left one's metadata.
     ExportPicture renderExport(const QStringList &descriptors, const PairStyle &style = {},
                                bool srgb = false);
-    // What rendering and writing the picture of one descriptor or a pair of them holds at its
-    // height, from the photos' sizes alone: each photo decoded, and the picture in its render, the
-    // join and the encoding.
-    qint64 exportBytes(const QStringList &descriptors) const;
+    // What rendering and writing the picture of one descriptor or a pair of them joined in style
+    // holds at its height, from the photos' sizes alone: each photo decoded, turned and rendered,
+    // and the picture written in its join and its encoding.
+    qint64 exportBytes(const QStringList &descriptors, const PairStyle &style = {}) const;
     // What the photo's file carries beside its pixels, read from the kept bytes.
     PhotoMetadata metadata(int index) const;
 

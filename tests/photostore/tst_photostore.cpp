@@ -1,10 +1,12 @@
 // Guards the photos held at a byte budget: memory given back on removal, pixels kept when a file
-// changes or an image is evicted in use, previews in sRGB.
+// changes or an image is evicted in use, previews in sRGB, an export's memory foreseen.
 #include "image/colour.h"
 #include "session/session.h"
 #include "support/testimages.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(PairStyle)
 
 class TestPhotoStore : public QObject
 {
@@ -15,6 +17,8 @@ private slots:
     void removeGivesMemoryBack();
     void fileChangedAfterImport();
     void previewsInSrgb();
+    void exportBytesCoverThePicture_data();
+    void exportBytesCoverThePicture();
 
 private:
     QTemporaryDir m_folder;
@@ -89,6 +93,41 @@ void TestPhotoStore::previewsInSrgb()
     const ExportPicture exported = store.renderExport({QString::number(index)});
     QVERIFY(samePixels(exported.image, photo));
     QCOMPARE(exported.metadata.profile, adobe.profile);
+}
+
+void TestPhotoStore::exportBytesCoverThePicture_data()
+{
+    QTest::addColumn<QStringList>("descriptors");
+    QTest::addColumn<PairStyle>("style");
+    const PairStyle stretch;
+    PairStyle proportional;
+    proportional.layout = PairLayout::Proportional;
+    PairStyle framed;
+    framed.layout = PairLayout::Canvas;
+    framed.exactSize = cv::Size(900, 900);
+    QTest::newRow("turned and framed") << QStringList{"0#crop=0&rotate=1&size=500x300"} << stretch;
+    QTest::newRow("crop by hand scaled up")
+        << QStringList{"1#crop=1&padding=0&maxWidth=700&box=100,10,100,20"} << stretch;
+    QTest::newRow("wide half stretched to a tall one") << QStringList{"0", "1"} << stretch;
+    QTest::newRow("wide half in proportion") << QStringList{"0", "1"} << proportional;
+    QTest::newRow("pair framed large") << QStringList{"1", "0"} << framed;
+}
+
+// The memory an export waits for is at least what its picture holds: the photos decoded, and the
+// written picture in its join or render and again in its encoding.
+void TestPhotoStore::exportBytesCoverThePicture()
+{
+    QFETCH(QStringList, descriptors);
+    QFETCH(PairStyle, style);
+    PhotoStore store;
+    store.addImage(plainImage(40, 300, {10, 20, 30}));
+    store.addImage(objectImage({300, 40}, {100, 10, 100, 20}, {0, 0, 0}, {255, 255, 255}));
+    const cv::Mat written = store.renderExport(descriptors, style).image;
+    QVERIFY(!written.empty());
+    qint64 held = 6 * qint64(written.total());
+    for (const QString &descriptor : descriptors)
+        held += 3 * qint64(store.image(parseOptions(descriptor).index).total());
+    QVERIFY2(store.exportBytes(descriptors, style) >= held, qPrintable(QString::number(held)));
 }
 
 QTEST_MAIN(TestPhotoStore)
