@@ -289,7 +289,8 @@ qint64 PhotoStore::exportBytes(const QStringList &descriptors, const PairStyle &
         const auto box = [&] { return cropBox(options, turned, [&whole] { return whole; }); };
         const cv::Size picture =
             options.crop || isFramed(options) ? frameImage(options, turned, box()).size : turned;
-        // 3 bytes a pixel decoded, turned and rendered (an unchanged photo shares them).
+        // 3 bytes a pixel decoded, turned when it is, and once more for the render or, when
+        // that is the photo itself, a converted copy (sRGB, the encoder's channel order).
         bytes += 3 * (pixels(photo) + (turn.isNone() ? 0 : pixels(turned)) + pixels(picture));
         pictures.push_back(picture);
     }
