@@ -2,6 +2,7 @@
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -68,6 +69,15 @@ cv::Mat decodeHeif(const QByteArray &bytes)
     const Handle handle = primaryImage(bytes, &context);
     if (!handle)
         return {};
+    // A grid describes its picture's size apart from the header the import's limits were checked
+    // against (fuzzing found 3072 × 4096 behind a header of 16 × 12): libheif refuses a picture
+    // wider or higher than the header's coded size before allocating it, and a result of another
+    // size than the header's is refused below.
+    const int side = std::max(heif_image_handle_get_ispe_width(handle.get()),
+                              heif_image_handle_get_ispe_height(handle.get()));
+    if (side <= 0)
+        return {};
+    heif_context_set_maximum_image_size_limit(context.get(), side);
     // The default options apply the file's rotation and mirroring.
     heif_image *decoded = nullptr;
     if (heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB,
@@ -80,7 +90,8 @@ cv::Mat decodeHeif(const QByteArray &bytes)
         heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
     const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
-    if (!plane || width <= 0 || height <= 0)
+    if (!plane || width != heif_image_handle_get_width(handle.get()) ||
+        height != heif_image_handle_get_height(handle.get()))
         return {};
     // A copy of our own: the plane goes with the image.
     return cv::Mat(height, width, CV_8UC3, const_cast<uint8_t *>(plane), size_t(stride)).clone();

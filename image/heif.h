@@ -11,7 +11,7 @@ bool isHeif(const QByteArray &bytes);
 // qint64 holds when they are beyond libheif's own limits, 0 when the header cannot be read.
 qint64 heifDeclaredPixels(const QByteArray &bytes);
 // The primary image as 8-bit RGB, turned and mirrored as the file says; empty when it cannot be
-// decoded.
+// decoded or is not of the size its header declares.
 cv::Mat decodeHeif(const QByteArray &bytes);
 // The ICC profile the primary image's colours are given in; empty when it has none (or only
 // coded primaries).

@@ -204,6 +204,9 @@ void TestDecode::refused_data()
     QByteArray bomb = heif;
     bomb.replace(bomb.indexOf("ispe") + 8, 8, QByteArray::fromHex("000186a0000186a0"));
     QTest::newRow("heic header beyond the pixel limit") << file("huge.heic", bomb);
+    // Found by fuzzing: a grid of 3072 × 4096 behind a header of 16 × 12.
+    QTest::newRow("heic grid beyond its header") << QVariant(
+        QUrl::fromLocalFile(QStringLiteral(MORVICK2_DECODE_DATA "/grid-beyond-its-header.heic")));
     QTest::newRow("dng cut short")
         << file("cut.dng", dngFile(plainImage(64, 64, {1, 2, 3})).left(3000));
     // Found by fuzzing: GDCM asserted on it and took the application down.
