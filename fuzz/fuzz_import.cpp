@@ -3,9 +3,11 @@
 #include "fuzzsupport.h"
 #include "image/colour.h"
 #include "image/decode.h"
+#include "image/heif.h"
 #include "image/metadata.h"
 #include "image/photofiles.h"
 #include "image/pngwriter.h"
+#include "image/raw.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,13 +42,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fuzzFailure("cannot write the temporary file");
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
+    // OpenCV's pixel limit, which the run may lower through its environment. HEIF and camera RAW
+    // files are decoded by libraries of their own, up to the size their header declares: those
+    // declaring more than the limit would only slow the search down.
+    const qint64 limit = qEnvironmentVariableIntValue("OPENCV_IO_MAX_IMAGE_PIXELS");
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    const qint64 declared = declaredPixels(bytes);
+    if (limit > 0 && (isHeif(bytes) || rawDeclaredPixels(bytes) > 0) && declared > limit &&
+        declared <= maxPhotoPixels)
+        return 0;
     // The import's decoding step; appending to the store would only grow the process.
     const QUrl dropped = QUrl::fromLocalFile(path);
     const cv::Mat image = readImageFile(localPathFromUrl(dropped.toString()));
     if (!image.empty() && image.type() != CV_8UC3)
         fuzzFailure("an imported image that is not 8-bit RGB");
-    // The decoder's pixel limit, which the run may lower through its environment.
-    const qint64 limit = qEnvironmentVariableIntValue("OPENCV_IO_MAX_IMAGE_PIXELS");
     if (limit > 0 && qint64(image.total()) > limit)
         fuzzFailure("an imported image beyond the decoder's pixel limit");
     // The metadata's way from the file into every kind of export, in memory.
