@@ -258,8 +258,7 @@ PhotoMetadata read(const QByteArray &file, bool profileOnly)
     setUpExiv2();
     PhotoMetadata metadata;
     try {
-        const Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(data(file), long(file.size()));
+        const auto image = Exiv2::ImageFactory::open(data(file), long(file.size()));
         if (image.get()) {
             image->readMetadata();
             metadata = metadataOf(*image, profileOnly);
@@ -345,8 +344,7 @@ std::vector<uchar> withMetadata(std::vector<uchar> file, const PhotoMetadata &me
         return file;
     setUpExiv2();
     try {
-        const Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(file.data(), long(file.size()));
+        const auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         if (!image.get())
             return file;
         image->setExifData(exifOf(metadata.exif));
