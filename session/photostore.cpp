@@ -286,9 +286,8 @@ qint64 PhotoStore::exportBytes(const QStringList &descriptors, const PairStyle &
         const Turn turn = turnOf(options);
         const cv::Size turned = turnedSize(photo, turn);
         const cv::Rect whole(cv::Point(), turned);
-        const auto box = [&] { return cropBox(options, turned, [&whole] { return whole; }); };
         const cv::Size picture =
-            options.crop || isFramed(options) ? frameImage(options, turned, box()).size : turned;
+            frameImage(options, turned, cropBox(options, turned, [&whole] { return whole; })).size;
         // 3 bytes a pixel decoded, turned when it is, and once more for the render or, when
         // that is the photo itself, a converted copy (sRGB, the encoder's channel order).
         bytes += 3 * (pixels(photo) + (turn.isNone() ? 0 : pixels(turned)) + pixels(picture));
