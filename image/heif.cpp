@@ -70,14 +70,16 @@ cv::Mat decodeHeif(const QByteArray &bytes)
     if (!handle)
         return {};
     // A grid describes its picture's size apart from the header the import's limits were checked
-    // against (fuzzing found 3072 × 4096 behind a header of 16 × 12): libheif refuses a picture
-    // wider or higher than the header's coded size before allocating it, and a result of another
-    // size than the header's is refused below.
+    // against (fuzzing found 3072 × 4096 behind a header of 16 × 12). libheif refuses a picture,
+    // grid or tile, from a side on before allocating it: the header's coded size, with room for a
+    // tile reaching past the picture's edge (phones write tiles of 512). A result of another size
+    // than the header's is refused below.
+    constexpr int tileRoom = 1024;
     const int side = std::max(heif_image_handle_get_ispe_width(handle.get()),
                               heif_image_handle_get_ispe_height(handle.get()));
     if (side <= 0)
         return {};
-    heif_context_set_maximum_image_size_limit(context.get(), side);
+    heif_context_set_maximum_image_size_limit(context.get(), side + tileRoom);
     // The default options apply the file's rotation and mirroring.
     heif_image *decoded = nullptr;
     if (heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB,
