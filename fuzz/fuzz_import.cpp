@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (limit > 0 && qint64(image.total()) > limit)
         fuzzFailure("an imported image beyond the decoder's pixel limit");
     // The metadata's way from the file into every kind of export, in memory.
-    const PhotoMetadata source = readMetadata(readPhotoFile(path));
+    const PhotoMetadata source = readMetadata(bytes);
     if (toSrgb(*picture, source.profile).size() != picture->size())
         fuzzFailure("a conversion to sRGB that changed the size");
     const PhotoMetadata exported =
